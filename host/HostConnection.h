@@ -13,8 +13,8 @@ class HostConnection : public HostSingleton<HostConnection> {
 public:
     virtual ~HostConnection() = default;
 
-    std::string m_caption;   // set to the component's caption before anything else
-    HWND m_hOwnerWnd = 0;    // the host window after a complete command line
+    std::string m_caption;  // set to the component's caption before anything else
+    HWND m_hOwnerWnd = 0;   // the host window after a complete command line
 
     virtual void SetAppType(std::int32_t editionCode) = 0;
     virtual void SetUseDataType(std::int32_t dataType) = 0;

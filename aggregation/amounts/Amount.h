@@ -23,14 +23,14 @@ public:
     CAmount& operator+=(const CAmount& other);  // unchecked
     std::int64_t ToScaled() const;
 
-    std::int64_t m_whole = 0;   // whole units of the magnitude, never negative
+    std::int64_t m_whole = 0;     // whole units of the magnitude, never negative
     std::int32_t m_fraction = 0;  // ten-thousandths of the magnitude, 0 to 9999
-    std::int16_t m_sign = 1;    // +1 or -1; +1 for zero
+    std::int16_t m_sign = 1;      // +1 or -1; +1 for zero
 };
 
 // Checked: throws CAmountOverflow when |a + b| >= 10^18.
 CAmount operator+(const CAmount& a, const CAmount& b);
-CAmount operator-(const CAmount& a, const CAmount& b);  // unchecked
+CAmount operator-(const CAmount& a, const CAmount& b);     // unchecked
 CAmount operator+(std::int64_t scaled, const CAmount& b);  // unchecked
 
 }  // namespace ferrolin

@@ -19,8 +19,8 @@ public:
     enum OpenFlags : unsigned {
         modeRead = 0x0000,
         modeWrite = 0x0001,
-        modeCreate = 0x1000,       // create, or truncate an existing file
-        shareExclusive = 0x0010,   // no other opener while this one is open
+        modeCreate = 0x1000,      // create, or truncate an existing file
+        shareExclusive = 0x0010,  // no other opener while this one is open
         shareDenyNone = 0x0040,
         typeBinary = 0x8000,
     };

@@ -30,8 +30,8 @@ public:
     static DriveMap FromIniText(const std::string& text);
     static DriveMap Default();  // Z: = "/" fixed
 
-    std::map<char, DriveEntry> drives;         // upper-case letter
-    std::map<std::string, std::string> shares; // "\\server\share" (lower-cased) -> Unix folder
+    std::map<char, DriveEntry> drives;          // upper-case letter
+    std::map<std::string, std::string> shares;  // "\\server\share" (lower-cased) -> Unix folder
 };
 
 // The Unix path (UTF-8) of a Windows-form path (code page 932), or nullopt when the drive or share
