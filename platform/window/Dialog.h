@@ -22,8 +22,8 @@ class CDialog;
 // One queued key-down message, with the focused control as its window.
 struct MSG {
     HWND hwnd = 0;
-    UINT message = 0;  // WM_KEYDOWN or WM_SYSKEYDOWN
-    WPARAM wParam = 0; // virtual key
+    UINT message = 0;   // WM_KEYDOWN or WM_SYSKEYDOWN
+    WPARAM wParam = 0;  // virtual key
     LPARAM lParam = 0;
 };
 
@@ -64,9 +64,10 @@ public:
 
     BOOL UpdateData(BOOL saveAndValidate = 1);
     virtual void DoDataExchange(CDataExchange* pDX);
-    virtual BOOL OnInitDialog();  // exchanges the members into the controls; TRUE: focus first tab stop
-    virtual void OnOK();          // UpdateData(TRUE), then EndDialog(IDOK)
-    virtual void OnCancel();      // EndDialog(IDCANCEL)
+    virtual BOOL
+    OnInitDialog();           // exchanges the members into the controls; TRUE: focus first tab stop
+    virtual void OnOK();      // UpdateData(TRUE), then EndDialog(IDOK)
+    virtual void OnCancel();  // EndDialog(IDCANCEL)
     // TRUE when the message was handled here; the default handling above is then skipped.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     // Command routing: the dialog's message map. The base sends IDOK to OnOK and IDCANCEL to
@@ -81,6 +82,8 @@ public:
     const DialogTemplate& GetTemplate() const { return m_template; }
     const std::vector<std::unique_ptr<WindowState>>& GetControls() const { return m_controls; }
     WindowState* FindControl(int id) const;
+    // Remembers a member view bound by DDX_Control, so it is unbound when the windows go.
+    void BindView(CWnd& view);
     WindowState* GetFocusState() const { return m_focus; }
     bool IsEnded() const { return m_ended; }
     int GetResult() const { return m_result; }
@@ -91,7 +94,7 @@ public:
     void UserType(int id, const std::string& text);  // replaces an edit's text as typing would
     void UserClick(int id);                          // push or radio button
     void UserFocus(int id);
-    void UserClose();                                // close box, Alt+F4
+    void UserClose();  // close box, Alt+F4
 
 protected:
     CWnd* m_pParentWnd;
@@ -99,13 +102,17 @@ protected:
 private:
     friend class CWnd;
     void MakeWindows(HWND parent);
+    void DestroyWindows(bool unbindViews);
     void FocusControl(WindowState* control, bool selectAll);
     void DefaultKey(int virtualKey, bool shift, bool ctrl, bool alt);
+    void MoveTabFocus(bool backwards);
+    CWnd* ViewOf(WindowState* state);
 
     const DialogTemplate& m_template;
     std::unique_ptr<WindowState> m_self;
     std::vector<std::unique_ptr<WindowState>> m_controls;
     std::vector<std::unique_ptr<CWnd>> m_itemViews;  // views handed out by GetDlgItem
+    std::vector<CWnd*> m_boundViews;                 // member views bound by DDX_Control
     WindowState* m_focus = nullptr;
     bool m_ended = false;
     bool m_modal = false;

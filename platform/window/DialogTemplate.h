@@ -22,11 +22,11 @@ enum ControlStyle : std::uint32_t {
     CS_BORDER = 1u << 3,
     CS_TABSTOP = 1u << 4,
     CS_GROUP = 1u << 5,
-    CS_NUMBER = 1u << 6,       // edits: digits only
+    CS_NUMBER = 1u << 6,  // edits: digits only
     CS_AUTOHSCROLL = 1u << 7,
     CS_STATICEDGE = 1u << 8,
     CS_CLIENTEDGE = 1u << 9,
-    CS_SMOOTH = 1u << 10,      // progress bars: smooth rather than segmented
+    CS_SMOOTH = 1u << 10,  // progress bars: smooth rather than segmented
     CS_DEFPUSHBUTTON = 1u << 11,
     CS_VISIBLE = 1u << 12,
 };
@@ -34,7 +34,7 @@ enum ControlStyle : std::uint32_t {
 // Dialog styles.
 enum DialogStyle : std::uint32_t {
     DS_CAPTION = 1u << 0,
-    DS_SYSMENU = 1u << 1,   // system menu and so the close box
+    DS_SYSMENU = 1u << 1,  // system menu and so the close box
     DS_MODALFRAME = 1u << 2,
     DS_SYSMODAL = 1u << 3,  // always on top
     DS_POPUP = 1u << 4,

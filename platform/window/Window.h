@@ -18,23 +18,23 @@ class CDialog;
 
 // What changed on a window, for the back end.
 enum class WindowChange {
-    Text,       // caption of a dialog, text of a control
+    Text,  // caption of a dialog, text of a control
     Enabled,
     Visible,
     Checked,
     Focus,      // the control became the dialog's focus
     Selection,  // edit selection, caret scroll
     Limit,
-    Progress,   // range, step or position
+    Progress,  // range, step or position
     Parent,
-    ZOrder,     // brought to the top / made the foreground window
+    ZOrder,  // brought to the top / made the foreground window
 };
 
 struct WindowState {
     HWND hwnd = 0;
     int id = IDC_STATIC;
     bool isDialog = false;
-    ControlKind kind = ControlKind::Static;  // controls only
+    ControlKind kind = ControlKind::Static;            // controls only
     const ControlTemplate* controlTemplate = nullptr;  // controls only
     CDialog* dialog = nullptr;                         // the dialog a control belongs to, or itself
     HWND parent = 0;                                   // owner or parent window, local or foreign
@@ -69,8 +69,8 @@ public:
     BOOL EnableWindow(BOOL enable);  // returns whether it was disabled before, as Windows does
     BOOL IsWindowEnabled() const;
     BOOL IsWindowVisible() const;
-    CWnd* SetFocus();                // focuses this control in its dialog
-    void UpdateWindow();             // explicit repaint
+    CWnd* SetFocus();     // focuses this control in its dialog
+    void UpdateWindow();  // explicit repaint
     BOOL BringWindowToTop();
     BOOL SetForegroundWindow();
 
@@ -87,7 +87,7 @@ public:
     int GetLimitText() const;
     void SetSel(int start, int end);  // end -1: to the end of the text
     void GetSel(int& start, int& end) const;
-    void ScrollCaret();               // EM_SCROLLCARET
+    void ScrollCaret();  // EM_SCROLLCARET
 };
 
 class CButton : public CWnd {
@@ -102,7 +102,7 @@ public:
     void SetStep(int step);
     int SetPos(int pos);  // returns the previous position
     int GetPos() const;
-    int StepIt();         // past the top of the range the bar starts over from the bottom
+    int StepIt();  // past the top of the range the bar starts over from the bottom
 };
 
 }  // namespace ferrolin

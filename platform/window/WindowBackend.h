@@ -16,13 +16,13 @@ enum class WindowChange;
 
 struct FileDialogRequest {
     HWND owner = 0;
-    bool open = false;           // false: save-as
-    std::string defaultExt;      // "XML"
-    std::string fileName;        // initial name, code page 932
-    std::string filter;          // "Xml Files (*.xml)|*.xml||"
-    std::string title;           // code page 932
-    std::string initialFolder;   // Windows form, code page 932
-    std::uint32_t flags = 0;     // OFN_*
+    bool open = false;          // false: save-as
+    std::string defaultExt;     // "XML"
+    std::string fileName;       // initial name, code page 932
+    std::string filter;         // "Xml Files (*.xml)|*.xml||"
+    std::string title;          // code page 932
+    std::string initialFolder;  // Windows form, code page 932
+    std::uint32_t flags = 0;    // OFN_*
 };
 
 class IWindowBackend {
@@ -34,6 +34,8 @@ public:
     // Shows a modal dialog and delivers the user's actions until dialog.IsEnded(). False when the
     // dialog cannot be shown at all (DoModal then reports -1).
     virtual bool RunModal(CDialog& dialog) = 0;
+    // EndDialog was called: a modal run is about to return, a modeless dialog is hidden.
+    virtual void OnDialogEnded(CDialog& dialog) { (void)dialog; }
     // A dialog is about to be destroyed; its result is dialog.GetResult() when it was ended.
     virtual void OnDialogDestroyed(CDialog& dialog) = 0;
     // A window's state changed (see WindowChange); the back end shows it when it wants to.
