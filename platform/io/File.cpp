@@ -20,14 +20,19 @@ bool CFile::Open(const std::string& windowsPath, unsigned flags) {
     int mode = O_CLOEXEC;
     if (flags & modeWrite) {
         mode |= O_WRONLY;
-        if (flags & modeCreate) mode |= O_CREAT | O_TRUNC;
+        if (flags & modeCreate) mode |= O_CREAT;
     } else {
         mode |= O_RDONLY;
     }
     const int fd = ::open(unixPath->c_str(), mode, 0666);
     if (fd < 0) return false;
     // Not shared: a second exclusive opener of the same file is refused while this one is open.
+    // The file is emptied only once the lock is held, so a refused opener changes nothing.
     if ((flags & shareExclusive) && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    if ((flags & modeWrite) && (flags & modeCreate) && ::ftruncate(fd, 0) != 0) {
         ::close(fd);
         return false;
     }
