@@ -96,6 +96,11 @@ void CProgressCtrl::SetRange(int low, int high) {
     Changed(WindowChange::Progress);
 }
 
+void CProgressCtrl::GetRange(int& low, int& high) const {
+    low = m_pState ? m_pState->rangeLow : 0;
+    high = m_pState ? m_pState->rangeHigh : 100;
+}
+
 void CProgressCtrl::SetStep(int step) {
     if (!m_pState) return;
     m_pState->step = step;

@@ -99,6 +99,7 @@ public:
 class CProgressCtrl : public CWnd {
 public:
     void SetRange(int low, int high);
+    void GetRange(int& low, int& high) const;
     void SetStep(int step);
     int SetPos(int pos);  // returns the previous position
     int GetPos() const;

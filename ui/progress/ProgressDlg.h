@@ -16,7 +16,7 @@ public:
     CProgressDlg();
     void DoDataExchange(CDataExchange* pDX) override;
 
-    void StartOverall();                          // range 0 to 1000, step 1, position 0
+    void StartOverall();  // range 0 to 1000, step 1, position 0
     void Advance(std::int16_t from, std::int16_t to);
     void Pulse();
 
