@@ -10,9 +10,9 @@
 #include <functional>
 #include <string>
 
-#include "FakeHost.h"
 #include "gui/headless/HeadlessBackend.h"
 #include "path_services/TempDriveTree.h"
+#include "support/FakeHost.h"
 #include "ui/ConditionDlg.h"
 #include "ui/UiTexts.h"
 
