@@ -1,0 +1,239 @@
+#include "gui/wx/WxBackend.h"
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/filedlg.h>
+#include <wx/generic/msgdlgg.h>
+#include <wx/msgdlg.h>
+#include <wx/utils.h>
+
+#include <filesystem>
+
+#include "gui/wx/DialogFont.h"
+#include "gui/wx/FileDialogRules.h"
+#include "gui/wx/WxDialogWindow.h"
+#include "gui/wx/WxText.h"
+#include "gui/wx/WxTexts.h"
+#include "platform/paths/WindowsPath.h"
+#include "platform/text/Cp932.h"
+#include "platform/window/WindowServices.h"
+
+namespace ferrolin {
+
+namespace {
+
+// The busy run's updates of a modeless dialog are painted by frame; everything else at once.
+bool IsPaintedByFrame(const WindowState& window, WindowChange change) {
+    return window.dialog && !window.dialog->IsModal() &&
+           (change == WindowChange::Progress || change == WindowChange::Text ||
+            change == WindowChange::ZOrder);
+}
+
+long MessageBoxStyleOf(UINT type) {
+    long style = (type & MB_TYPEMASK) == MB_YESNO ? wxYES_NO : wxOK;
+    switch (type & MB_ICONMASK) {
+        case 0x10:
+            return style | wxICON_ERROR;
+        case MB_ICONQUESTION:
+            return style | wxICON_QUESTION;
+        case MB_ICONEXCLAMATION:
+            return style | wxICON_EXCLAMATION;
+        case MB_ICONINFORMATION:
+            return style | wxICON_INFORMATION;
+        default:
+            return style | wxICON_NONE;
+    }
+}
+
+wxString FromUtf8(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+// Paint and size events only: keys and clicks wait until a dialog runs its own loop, as they
+// waited on the framework's message queue while the run was busy. No loop runs during the busy
+// run, so a loop object of our own does the yielding then.
+void YieldForDisplay(std::unique_ptr<wxGUIEventLoop>& ownLoop) {
+    if (!wxTheApp) return;
+    if (wxEventLoopBase* active = wxEventLoopBase::GetActive()) {
+        active->YieldFor(wxEVT_CATEGORY_UI);
+        return;
+    }
+    if (!ownLoop) ownLoop = std::make_unique<wxGUIEventLoop>();
+    ownLoop->YieldFor(wxEVT_CATEGORY_UI);
+}
+
+std::string ToUtf8(const wxString& text) {
+    const wxScopedCharBuffer utf8 = text.utf8_str();
+    return std::string(utf8.data(), utf8.length());
+}
+
+}  // namespace
+
+WxBackend::WxBackend() : m_previous(GetWindowBackend()) { SetWindowBackend(this); }
+
+WxBackend::~WxBackend() {
+    if (m_busyCursor) wxEndBusyCursor();
+    for (auto& [dialog, window] : m_windows) {
+        window->Detach();
+        window->Destroy();
+    }
+    if (GetWindowBackend() == this) SetWindowBackend(m_previous);
+}
+
+WxDialogWindow* WxBackend::WindowOf(const CDialog& dialog) const {
+    const auto it = m_windows.find(&dialog);
+    return it == m_windows.end() ? nullptr : it->second;
+}
+
+WxDialogWindow* WxBackend::WindowOfState(const WindowState& window) const {
+    return window.dialog ? WindowOf(*window.dialog) : nullptr;
+}
+
+WxDialogWindow* WxBackend::WindowOfHandle(HWND window) const {
+    const WindowState* state = FindLocalWindow(window);
+    return state ? WindowOfState(*state) : nullptr;
+}
+
+void WxBackend::OnDialogCreated(CDialog& dialog) {
+    if (!wxTheApp || WindowOf(dialog)) return;
+    const WindowState* self = dialog.GetState();
+    // A foreign parent (the host's window) is no window of ours: the dialog stands alone.
+    wxWindow* parent = self ? WindowOfHandle(self->parent) : nullptr;
+    m_windows[&dialog] = new WxDialogWindow(dialog, parent);
+}
+
+bool WxBackend::RunModal(CDialog& dialog) {
+    WxDialogWindow* window = WindowOf(dialog);
+    if (!window) return false;
+    PaintAll();
+    if (!dialog.IsEnded()) window->RunModalLoop();
+    return true;
+}
+
+void WxBackend::OnDialogEnded(CDialog& dialog) {
+    if (WxDialogWindow* window = WindowOf(dialog)) {
+        window->Paint();
+        window->ModelEnded();
+    }
+}
+
+void WxBackend::OnDialogDestroyed(CDialog& dialog) {
+    const auto it = m_windows.find(&dialog);
+    if (it == m_windows.end()) return;
+    WxDialogWindow* window = it->second;
+    m_windows.erase(it);
+    window->Detach();
+    window->Hide();
+    window->Destroy();
+}
+
+void WxBackend::OnWindowChanged(const WindowState& window, WindowChange change) {
+    WxDialogWindow* dialogWindow = WindowOfState(window);
+    if (!dialogWindow) return;
+    if (IsPaintedByFrame(window, change)) {
+        dialogWindow->Defer(window, change);
+        return;
+    }
+    if (window.isDialog && change == WindowChange::Visible) {
+        // A modal dialog is shown by its modal run and hidden by its end.
+        if (window.dialog->IsModal()) return;
+        if (window.visible) {
+            dialogWindow->Show();
+            dialogWindow->Raise();
+            dialogWindow->Paint();
+            YieldForDisplay(m_yieldLoop);
+        } else {
+            dialogWindow->Paint();
+            dialogWindow->Hide();
+        }
+        return;
+    }
+    dialogWindow->Reflect(window, change);
+}
+
+void WxBackend::Repaint(const WindowState& window) {
+    WxDialogWindow* dialogWindow = WindowOfState(window);
+    if (!dialogWindow) return;
+    if (window.dialog->IsModal()) {
+        dialogWindow->Update();
+        return;
+    }
+    if (std::chrono::steady_clock::now() - m_lastFrame >= kFrame) PaintFrame();
+}
+
+void WxBackend::PaintFrame() {
+    PaintAll();
+    ++m_framesPainted;
+    YieldForDisplay(m_yieldLoop);
+    m_lastFrame = std::chrono::steady_clock::now();
+}
+
+void WxBackend::PaintAll() {
+    for (auto& [dialog, window] : m_windows) {
+        if (window->HasDeferred()) window->Paint();
+    }
+}
+
+int WxBackend::MessageBox(HWND owner, const std::string& text, const std::string& caption,
+                          UINT type) {
+    PaintAll();
+    const bool yesNo = (type & MB_TYPEMASK) == MB_YESNO;
+    // The generic box rather than GTK's: the framework's layout (icon beside the text, the
+    // buttons below) and Japanese button labels whatever the locale.
+    wxGenericMessageDialog box(WindowOfHandle(owner), ToWxText(text), ToWxText(caption),
+                               MessageBoxStyleOf(type) | wxCENTRE);
+    box.SetFont(JapaneseUiFont(9));
+    if (yesNo) {
+        box.SetYesNoLabels(FromUtf8(wx_texts::kYes.Utf8()), FromUtf8(wx_texts::kNo.Utf8()));
+    } else {
+        box.SetOKLabel(FromUtf8(wx_texts::kOk.Utf8()));
+    }
+    const int answer = box.ShowModal();
+    if (!yesNo) return IDOK;
+    return answer == wxID_YES ? IDYES : IDNO;
+}
+
+bool WxBackend::RunFileDialog(const FileDialogRequest& request, std::string* path) {
+    PaintAll();
+    std::error_code error;
+    wxString folder;
+    if (const auto unixFolder = ToUnixPath(request.initialFolder);
+        unixFolder && !unixFolder->empty() && std::filesystem::is_directory(*unixFolder, error)) {
+        folder = wxString::FromUTF8(*unixFolder);
+    }
+    const wxString name = wxString::FromUTF8(InitialFileName(Cp932ToUtf8Lossy(request.fileName)));
+    const wxString wildcard =
+        wxString::FromUTF8(WildcardOfFilter(Cp932ToUtf8Lossy(request.filter)));
+    long style = request.open ? wxFD_OPEN : wxFD_SAVE;
+    // The file-must-exist flag means something to an open dialog only; a save-as dialog names
+    // new files.
+    if (request.open && (request.flags & OFN_FILEMUSTEXIST)) style |= wxFD_FILE_MUST_EXIST;
+
+    for (;;) {
+        wxFileDialog dialog(WindowOfHandle(request.owner), ToWxText(request.title), folder, name,
+                            wildcard, style);
+        if (dialog.ShowModal() != wxID_OK) return false;
+        const std::string chosen =
+            WithDefaultExtension(ToUtf8(dialog.GetPath()), Cp932ToUtf8Lossy(request.defaultExt));
+        const std::filesystem::path chosenPath(chosen);
+        if ((request.flags & OFN_PATHMUSTEXIST) &&
+            !std::filesystem::is_directory(chosenPath.parent_path(), error)) {
+            folder.clear();
+            continue;  // the chooser opens again, as the framework's dialog stays open
+        }
+        const std::optional<std::string> windowsPath = ToWindowsPath(chosen);
+        if (!windowsPath) return false;  // a name code page 932 cannot hold
+        if (path) *path = *windowsPath;
+        return true;
+    }
+}
+
+void WxBackend::SetWaitCursor(bool shown) {
+    if (shown == m_busyCursor) return;
+    m_busyCursor = shown;
+    if (shown) {
+        wxBeginBusyCursor();
+    } else {
+        wxEndBusyCursor();
+    }
+}
+
+}  // namespace ferrolin
