@@ -3,11 +3,13 @@
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/filedlg.h>
-#include <wx/generic/msgdlgg.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
 #include <filesystem>
+
+// After the message box base it builds on.
+#include <wx/generic/msgdlgg.h>
 
 #include "gui/wx/DialogFont.h"
 #include "gui/wx/FileDialogRules.h"
