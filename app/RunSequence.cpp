@@ -123,9 +123,9 @@ BOOL CLinkApp::AggregateAndWrite(CConditionDlg& dialog, const DataSetInfo& dataS
     const std::int32_t basis = taxSettings.amountBasisFlag != 0 ? 1 : 0;
     // A failed aggregation would leave a report of partial totals: the run fails before the
     // report file is created or touched.
-    bool written = run.aggregator->Aggregate(basis, query, dataSet) != 0;
+    bool succeeded = run.aggregator->Aggregate(basis, query, dataSet);
 
-    if (written) {
+    if (succeeded) {
         if (run.aggregator->IsInputModeSet() && run.aggregator->IsNoteSet()) {
             std::array<std::uint8_t, kNoteDisplayFlagCount> noteFlags{};
             run.aggregator->ReadNoteDisplayFlags(noteFlags);
@@ -139,11 +139,11 @@ BOOL CLinkApp::AggregateAndWrite(CConditionDlg& dialog, const DataSetInfo& dataS
             run.writer->SetNotesAvailable(0);
         }
         run.writer->SetProgressBase(kReportProgressBase);
-        written = run.writer->WriteReport(outputPath, m_functionId, dataSet);
+        succeeded = run.writer->WriteReport(outputPath, m_functionId, dataSet);
     }
 
     const HWND owner = run.progress->GetSafeHwnd();
-    if (written) {
+    if (succeeded) {
         // A path fixed by the host never replaces the one the user chose; a path the user chose
         // is remembered, also in a run the host started without fixing one.
         const bool hostFixedPath = m_launchedByHost == 1 && !m_strFixedPath.empty();
