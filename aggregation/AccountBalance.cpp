@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
+#include "dataset/SumQueryBuilder.h"
+
 namespace ferrolin {
 namespace {
 
 constexpr int kSlotPeriod18 = 13;
 constexpr int kSlotPeriod15 = 14;
-constexpr std::int16_t kMonthIndexPeriod18 = 18;
 constexpr std::int16_t kPositionWithPeriod15 = 6;
 
 // Adds slots `from` to `to` (both included) of both arrays; slots outside the record's arrays
