@@ -103,10 +103,11 @@ void WxDialogWindow::MakeControl(const WindowState& state, const WindowState* pr
         case ControlKind::Edit: {
             long style = Has(ct.styles, CS_RIGHT) ? wxTE_RIGHT : wxTE_LEFT;
             if (!Has(ct.styles, CS_BORDER | CS_CLIENTEDGE | CS_STATICEDGE)) style |= wxBORDER_NONE;
-            // No SetMaxLength: the limit restrains typing only (see OnText), while the model may
-            // show any text, as the framework's edits do.
+            // No SetMaxLength: the limit restrains typing only (see OnEditChar), while the model
+            // may show any text, as the framework's edits do.
             auto* edit = new Compact<wxTextCtrl>(kEditCss, this, id, text, pos, size, style);
             edit->Bind(wxEVT_TEXT, &WxDialogWindow::OnText, this);
+            edit->Bind(wxEVT_CHAR, &WxDialogWindow::OnEditChar, this);
             window = edit;
             break;
         }
@@ -228,7 +229,8 @@ void WxDialogWindow::Reflect(const WindowState& window, WindowChange change) {
             }
             break;
         case WindowChange::Focus:
-            ShowFocus(*control);
+            // The user's own typing or click put the focus there already, caret and all.
+            if (control->state != m_typing && control->state != m_focusing) ShowFocus(*control);
             break;
         case WindowChange::Selection:
             // While the user types or clicks, the caret is where the user put it.
@@ -366,9 +368,33 @@ void WxDialogWindow::OnCharHook(wxKeyEvent& event) {
     AfterUserAction();
 }
 
-// The edit's new text goes to the model, which takes what typing would take. A keystroke that
-// would pass the edit's limit, or a character that code page 932 cannot hold, is refused, as the
-// framework's edit refuses it; the model's text then stays as it was.
+// A typed character is refused before it reaches the edit, as the framework's edit refuses it:
+// a non-digit in a digits-only edit, a character that would pass the edit's limit, or one that
+// code page 932 cannot hold.
+void WxDialogWindow::OnEditChar(wxKeyEvent& event) {
+    const Control* control = m_model ? Find(event.GetEventObject()) : nullptr;
+    const wxChar typed = event.GetUnicodeKey();
+    if (!control || typed < 0x20 || typed == 0x7F || event.ControlDown() || event.AltDown()) {
+        event.Skip();
+        return;
+    }
+    const WindowState& state = *control->state;
+    auto* edit = static_cast<wxTextCtrl*>(control->window);
+    long from = 0, to = 0;
+    edit->GetSelection(&from, &to);
+    wxString after = edit->GetValue();
+    after.replace(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from),
+                  wxString(typed));
+    const std::optional<std::string> text = FromWxText(after);
+    const bool digit = typed >= '0' && typed <= '9';
+    const bool refused = !text || (Has(state.controlTemplate->styles, CS_NUMBER) && !digit) ||
+                         (state.limit > 0 && text->size() > static_cast<std::size_t>(state.limit));
+    if (!refused) event.Skip();
+}
+
+// The edit's new text (typed, pasted, composed) goes to the model, which takes what typing would
+// take. When the model took less (a pasted text too long, a non-digit), the edit shows the
+// model's text; that is done after GTK has finished its own change of the entry.
 void WxDialogWindow::OnText(wxCommandEvent& event) {
     event.Skip();
     if (m_reflecting || !m_model) return;
@@ -377,21 +403,22 @@ void WxDialogWindow::OnText(wxCommandEvent& event) {
     const WindowState& state = *control->state;
     auto* edit = static_cast<wxTextCtrl*>(control->window);
     const wxString shown = edit->GetValue();
-    const long caret = edit->GetInsertionPoint();
-    const auto caretFor = [&](const std::string& text) {
-        return caret -
-               (static_cast<long>(shown.length()) - static_cast<long>(ToWxText(text).length()));
-    };
-    const std::optional<std::string> typed = FromWxText(shown);
-    const auto limit = static_cast<std::size_t>(state.limit);
-    if (!typed || (limit > 0 && typed->size() > limit && typed->size() > state.text.size())) {
-        ShowEditText(*control, state.text, caretFor(state.text));
-        return;
+    std::optional<std::string> typed = FromWxText(shown);
+    if (typed) {
+        m_typing = &state;
+        m_model->UserType(state.id, *typed);
+        m_typing = nullptr;
     }
-    m_typing = &state;
-    m_model->UserType(state.id, *typed);
-    m_typing = nullptr;
-    if (state.text != *typed) ShowEditText(*control, state.text, caretFor(state.text));
+    if (!typed || state.text != *typed) {
+        const long caret =
+            edit->GetInsertionPoint() -
+            (static_cast<long>(shown.length()) - static_cast<long>(ToWxText(state.text).length()));
+        CallAfter([this, &state, caret] {
+            if (const Control* again = m_model ? Find(state) : nullptr) {
+                ShowEditText(*again, state.text, caret);
+            }
+        });
+    }
     AfterUserAction();
 }
 

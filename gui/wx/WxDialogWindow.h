@@ -71,6 +71,7 @@ private:
     void AfterUserAction();
 
     void OnCharHook(wxKeyEvent& event);
+    void OnEditChar(wxKeyEvent& event);
     void OnText(wxCommandEvent& event);
     void OnClick(wxCommandEvent& event);
     void OnControlFocus(wxFocusEvent& event);
