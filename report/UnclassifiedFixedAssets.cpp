@@ -30,6 +30,8 @@ void CReportWriter::ShowMisclassificationWarning(const AccountSumEntry& entry) {
     text += FormalName(entry);  // as stored, so the user finds it in the host
     text += kMisclassificationAfterName.Cp932();
     MessageBoxA(m_hOwner, text, kMessageCaption, MB_OK | MB_ICONEXCLAMATION);
+    // The box took the run's wait cursor away; writing goes on, so it comes back.
+    RestoreWaitCursor();
 }
 
 }  // namespace ferrolin

@@ -9,6 +9,7 @@
 
 #include "ReportFixture.h"
 #include "platform/text/Cp932.h"
+#include "platform/window/WindowServices.h"
 #include "support/Bytes.h"
 #include "support/FailingFile.h"
 
@@ -70,7 +71,10 @@ TEST_F(ReportDocumentTest, MovesTheProgressDialogFromItsBaseToTheEnd) {
 TEST_F(ReportDocumentTest, WarnsOnceForAnUnclassifiedNoncurrentAssetWhenThereIsAnOwner) {
     UseSample();
     CReportWriter writer = MakeWriter(/*owner=*/0x4242);
+    BeginWaitCursor();
     Write(writer, SampleDataSet(true));
+    EXPECT_TRUE(m_backend.WaitCursorShown());  // back after the box, while writing goes on
+    EndWaitCursor();
 
     ASSERT_EQ(m_backend.MessageBoxes().size(), 1u);
     const auto& box = m_backend.MessageBoxes()[0];
