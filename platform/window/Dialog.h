@@ -3,9 +3,13 @@
 // exchange in both directions, key-down pre-translation, focus moves, command routing and ending
 // with a result. The user's actions arrive through the User* operations, which the back ends (and
 // tests) call; they behave as the framework's dialog manager does:
-//   Enter on a push button clicks it; Enter elsewhere sends the OK command (IDOK) since no control
-//   is a default button; Esc and the close box send the cancel command (IDCANCEL); Tab and
-//   Shift+Tab move between tab stops, selecting all of an edit's text.
+//   Enter on a push button clicks it; Enter elsewhere sends the default button's command, or the
+//   OK command (IDOK) when no control is a default button, whatever modifiers are held; Esc, the
+//   close box and Alt+F4 send the cancel command (IDCANCEL); Tab and Shift+Tab move between the
+//   enabled tab stops, selecting all of an edit's text. A key reaches PreTranslateMessage first,
+//   with GetKeyState reporting the modifiers of that key.
+// GetDlgItem and GetFocus answer a member view bound with DDX_Control when there is one. When
+// the windows go (after DoModal, DestroyWindow) the bound member views are unbound.
 
 #include <functional>
 #include <memory>
