@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "ReportFixture.h"
 #include "support/Bytes.h"
 
@@ -138,6 +140,19 @@ TEST_F(EquityStatementTest, MissingNetIncomeFailsTheReportAfterTheColumnsBeforeI
                   "\t\t\t</ChangesNetAssetsItem>",
                   "</REPORT>",
               }));
+}
+
+// A column whose yen sum would leave the 64-bit range fails the report instead of writing a
+// wrapped number.
+TEST_F(EquityStatementTest, AColumnSumBeyondSixtyFourBitsFailsTheReport) {
+    const std::int64_t largest = std::numeric_limits<std::int64_t>::max();
+    Append(m_accounts,
+           Equity("資本金", 0x80288000, 0, 0, largest));  // 10,001 times the largest yen
+    for (int i = 0; i < 10000; ++i) Append(m_accounts, Equity("資本金", 0x80288040, 0, 0, largest));
+    Statement();
+    EXPECT_FALSE(m_written);
+    EXPECT_EQ(Lines(m_lines.end() - 3, m_lines.end()),
+              (Lines{"\t\t<StatementChangesNetAssets>", "\t\t\t<Select>1</Select>", "</REPORT>"}));
 }
 
 TEST_F(EquityStatementTest, RetainedEarningsOfZeroNeedNoNetIncomeAccount) {
