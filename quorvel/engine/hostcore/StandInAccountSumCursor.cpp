@@ -11,11 +11,11 @@ namespace {
 // Both walks run in seq order, so the amounts of an account follow its row in one pass.
 constexpr const char* kAccountsSql =
     "SELECT seq, account_code, formal_name, second_name, status, balance_side, nature_code "
-    "FROM account WHERE data_id IN (?1, ?2) ORDER BY seq";
+    "FROM account WHERE data_id = ?1 ORDER BY seq";
 constexpr const char* kAmountsSql =
     "SELECT seq, amount_set, slot, debit, credit FROM account_amount "
-    "WHERE data_id IN (?1, ?2) ORDER BY seq, amount_set, slot";
-constexpr const char* kCountSql = "SELECT count(*) FROM account WHERE data_id IN (?1, ?2)";
+    "WHERE data_id = ?1 ORDER BY seq, amount_set, slot";
+constexpr const char* kCountSql = "SELECT count(*) FROM account WHERE data_id = ?1";
 
 constexpr std::size_t kFormalNameBytes = sizeof(ferrolin::AccountSumRecord::formalName) - 1;
 constexpr std::size_t kSecondNameBytes = sizeof(ferrolin::AccountSumRecord::secondName) - 1;
@@ -36,7 +36,7 @@ std::int32_t StandInAccountSumCursor::MoveReady(std::int32_t, std::int32_t, std:
     if (query == nullptr) return kEngineBadArgument;
     sqlite3* db = m_store.Db();
     Statement count(db, kCountSql);
-    count.BindKey(1, 2, m_binding.DataId());
+    count.BindStoredKey(1, "account", "data_id", m_binding.DataId());
     if (count.Next() != Statement::Step::Row) {
         m_store.Report("account cannot be read: " + count.Error());
         return kEngineStoreError;
@@ -50,8 +50,8 @@ std::int32_t StandInAccountSumCursor::MoveReady(std::int32_t, std::int32_t, std:
         m_amounts.reset();
         return kEngineStoreError;
     }
-    m_accounts->BindKey(1, 2, m_binding.DataId());
-    m_amounts->BindKey(1, 2, m_binding.DataId());
+    m_accounts->BindStoredKey(1, "account", "data_id", m_binding.DataId());
+    m_amounts->BindStoredKey(1, "account_amount", "data_id", m_binding.DataId());
     return Rewind();
 }
 

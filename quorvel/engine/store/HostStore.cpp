@@ -36,6 +36,10 @@ bool HostStore::OpenPath(const std::string& path, std::string* error) {
         if (error != nullptr) *error = "host store " + path + ": " + problem;
         return false;
     }
+    // The account walk reads two tables side by side; a larger page cache and memory mapping keep
+    // a store of 100,000 accounts from being read page by page through system calls.
+    sqlite3_exec(db, "PRAGMA cache_size = -32768; PRAGMA mmap_size = 1073741824", nullptr, nullptr,
+                 nullptr);
     m_db = db;
     return true;
 }

@@ -51,6 +51,20 @@ Statement& Statement::BindKey(int textIndex, int blobIndex, std::string_view cp9
     return BindBlob(blobIndex, cp932);
 }
 
+Statement& Statement::BindStoredKey(int index, const char* table, const char* column,
+                                    std::string_view cp932) {
+    const auto utf8 = ferrolin::Cp932ToUtf8(cp932);
+    if (utf8) {
+        // Table and column are the engine's own names, never data.
+        const std::string sql =
+            std::string("SELECT 1 FROM ") + table + " WHERE " + column + " = ?1 LIMIT 1";
+        Statement probe(m_db, sql.c_str());
+        probe.BindText(1, *utf8);
+        if (probe.Next() == Step::Row) return BindText(index, *utf8);
+    }
+    return BindBlob(index, cp932);
+}
+
 Statement::Step Statement::Next() {
     if (m_stmt == nullptr) return Step::Error;
     switch (sqlite3_step(m_stmt)) {

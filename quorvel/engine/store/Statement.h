@@ -32,6 +32,11 @@ public:
     // UTF-8 text at `textIndex` and as the raw bytes at `blobIndex`, so that a query written
     // "IN (?textIndex, ?blobIndex)" finds the row whether the store keeps it as TEXT or as BLOB.
     Statement& BindKey(int textIndex, int blobIndex, std::string_view cp932);
+    // The same key bound once, in the form `table` keeps it: the UTF-8 text when a row of `table`
+    // has that text in `column`, else the raw bytes. Walks written "column = ?index" then run in
+    // index order; "IN (...)" would make the database sort the whole walk first.
+    Statement& BindStoredKey(int index, const char* table, const char* column,
+                             std::string_view cp932);
 
     Step Next();
     void Reset();  // keeps the bindings
