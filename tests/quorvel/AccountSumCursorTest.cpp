@@ -177,3 +177,28 @@ INSERT INTO account_amount VALUES ('D1', 2, 0, 15, 1, 1);
 
 }  // namespace
 }  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+TEST(StandInAccountSumCursor, FindsTheDataSetWhetherItsIdIsTextOrBytes) {
+    // The same ID 決算 kept as UTF-8 text in one store and as code page 932 bytes in the other.
+    for (const char* id : {"'決算'", "X'8C888E5A'"}) {
+        test::StoreFixture fixture(
+            std::string("INSERT INTO account VALUES (") + id +
+            ", 1, 7, 'a', '', 0, 1, 1); INSERT INTO account_amount VALUES (" + id +
+            ", 1, 1, 12, 3, 4);");
+        HostStore store;
+        Cursor c(store, ferrolin::test::Sjis("決算").c_str());
+        std::uint32_t count = 0;
+        ASSERT_EQ(c.cursor.GetSumCount(&count), 0);
+        EXPECT_EQ(count, 1u) << id;
+        ferrolin::AccountSumRecord record;
+        ASSERT_EQ(c.cursor.MoveNext(&record), 0) << id;
+        EXPECT_EQ(record.accountCode, 7);
+        EXPECT_EQ(record.credit1[12], 4);
+    }
+}
+
+}  // namespace
+}  // namespace quorvel
