@@ -45,7 +45,9 @@ bool HostStore::OpenPath(const std::string& path, std::string* error) {
 }
 
 void HostStore::Close() {
-    sqlite3_close(m_db);
+    // An engine object may still hold a statement (a cursor the component keeps after a failed
+    // walk); the database then closes when that statement is finalized.
+    sqlite3_close_v2(m_db);
     m_db = nullptr;
 }
 
