@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "app/CommandLineText.h"
 #include "app/LinkApp.h"
 #include "editions/Edition.h"
 
@@ -60,6 +63,28 @@ TEST(HostCommandLine, LongerThanTheOriginalWorkBufferIsHandledWhole) {
     EXPECT_EQ(app.m_notifyMessage, 1024u);
     EXPECT_EQ(app.m_functionId, 9);
     EXPECT_EQ(app.m_strFixedPath, path);
+}
+
+TEST(HostCommandLine, ArgumentsAreJoinedAndTakenIntoCodePage932) {
+    struct Case {
+        std::vector<const char*> argv;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {{"prog"}, ""},
+        {{"prog", "100,1024,3,C:\\out\\a.xml"}, "100,1024,3,C:\\out\\a.xml"},
+        // A path with blanks arrives split by the shell's rules and is joined again.
+        {{"prog", "100,1024,3,C:\\my", "reports\\a.xml"}, "100,1024,3,C:\\my reports\\a.xml"},
+        // UTF-8 from a Unix process start becomes code page 932 (表 is 95 5C there).
+        {{"prog", "1,2,3,C:\\表\\a.xml"}, "1,2,3,C:\\\x95\x5C\\a.xml"},
+        // Bytes that are not UTF-8 are taken as code page 932 already.
+        {{"prog", "1,2,3,C:\\\x95\x5C\\a.xml"}, "1,2,3,C:\\\x95\x5C\\a.xml"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(CommandLineFromArguments(static_cast<int>(c.argv.size()), c.argv.data()),
+                  c.expected);
+    }
 }
 
 }  // namespace
