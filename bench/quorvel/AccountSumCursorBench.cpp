@@ -69,7 +69,8 @@ bool BuildStore(const std::string& path, int accounts) {
 int main(int argc, char** argv) {
     const std::string folder = argc > 1 ? argv[1] : "/tmp";
     for (const int accounts : {1000, 10000, 100000}) {
-        const std::string path = folder + "/quorvel-bench-" + std::to_string(accounts) + ".db";
+        std::string path = folder;
+        path.append("/quorvel-bench-").append(std::to_string(accounts)).append(".db");
         const auto built = Clock::now();
         if (!BuildStore(path, accounts)) {
             std::fprintf(stderr, "cannot build %s\n", path.c_str());

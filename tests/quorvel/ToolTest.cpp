@@ -27,17 +27,24 @@ struct ToolRun {
 };
 
 std::string Quoted(const std::string& word) {
-    std::string quoted = "'";
-    for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
+    std::string quoted(1, '\'');
+    for (const char c : word) {
+        if (c == '\'') {
+            quoted.append("'\\''");
+        } else {
+            quoted.push_back(c);
+        }
+    }
+    quoted.push_back('\'');
+    return quoted;
 }
 
 ToolRun RunTool(const TempFolder& folder, const std::vector<std::string>& args) {
     std::string command = Quoted(QUORVEL_HOST_BIN);
-    for (const std::string& arg : args) command += " " + Quoted(arg);
+    for (const std::string& arg : args) command.append(" ").append(Quoted(arg));
     const auto out = folder.Path() / "run.out";
     const auto err = folder.Path() / "run.err";
-    command += " >" + Quoted(out) + " 2>" + Quoted(err);
+    command.append(" >").append(Quoted(out)).append(" 2>").append(Quoted(err));
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFileBytes(out), ReadFileBytes(err)};
 }

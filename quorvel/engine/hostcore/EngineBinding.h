@@ -13,22 +13,9 @@ namespace quorvel {
 
 class EngineBinding {
 public:
-    std::int32_t AttachSetMgr(ferrolin::HostSetMgr* setMgr) {
-        if (setMgr != EngineSetMgr()) return kEngineBadArgument;
-        m_hasSetMgr = true;
-        return kEngineOk;
-    }
-    std::int32_t AttachOptLink(ferrolin::HostOptLink* optLink) {
-        if (optLink != EngineOptLink()) return kEngineBadArgument;
-        m_hasOptLink = true;
-        return kEngineOk;
-    }
-    std::int32_t SetCurDataID(const char* dataId) {
-        if (dataId == nullptr) return kEngineBadArgument;
-        m_dataId = dataId;
-        m_hasDataId = true;
-        return kEngineOk;
-    }
+    std::int32_t AttachSetMgr(ferrolin::HostSetMgr* setMgr);
+    std::int32_t AttachOptLink(ferrolin::HostOptLink* optLink);
+    std::int32_t SetCurDataID(const char* dataId);
 
     bool HasSetMgrAndDataId() const { return m_hasSetMgr && m_hasDataId; }
     bool HasAll() const { return m_hasSetMgr && m_hasOptLink && m_hasDataId; }
