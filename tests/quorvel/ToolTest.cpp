@@ -1,13 +1,18 @@
 // quorvel-host load and launch, run as the programs they are.
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
+#include "platform/hostwindow/HostWindowFolder.h"
 #include "quorvel/engine/store/HostStore.h"
 #include "quorvel/engine/store/Statement.h"
 #include "quorvel/engine/store/StoreContract.h"
@@ -199,6 +204,26 @@ TEST_F(QuorvelHostLaunch, RefusesBadOptionsAndAnUnsafeFolder) {
     EXPECT_EQ(run.status, 125);
     EXPECT_NE(run.err.find("mode must be 0700"), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
+}
+
+TEST_F(QuorvelHostLaunch, ReplacesADeadHostsSocketButNotALiveOne) {
+    std::string problem;
+    ASSERT_EQ(ferrolin::CheckHostWindowFolder(true, &problem),
+              ferrolin::HostWindowFolderState::Private);
+    const std::string path = *ferrolin::HostWindowSocketPath(5);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, path.c_str());
+    const int fd = socket(AF_UNIX, SOCK_DGRAM, 0);
+    ASSERT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const std::vector<std::string> options = {"--window", "5", "--message", "1", "--function", "2"};
+    const ToolRun refused = Launch(options, {});
+    EXPECT_EQ(refused.status, 125);
+    EXPECT_NE(refused.err.find("another host already listens"), std::string::npos) << refused.err;
+    close(fd);  // the socket file stays behind, as after a host that died
+    const ToolRun run = Launch(options, {});
+    EXPECT_EQ(run.status, 2) << run.err;
+    EXPECT_EQ(run.out.find("host window 5: disabled\n"), 0u) << run.out;
 }
 
 TEST_F(QuorvelHostLaunch, AProgramThatCannotStart) {
