@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <memory>
 
 namespace ferrolin {
 
@@ -69,6 +70,8 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
                                    bool lossy) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    // Closed on every way out, also when growing the output runs out of memory.
+    std::unique_ptr<void, int (*)(iconv_t)> closer(cd, iconv_close);
     std::string out;
     char buffer[1024];
     char* in = const_cast<char*>(input.data());
@@ -90,7 +93,6 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
         --inLeft;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
-    iconv_close(cd);
     if (!ok) return std::nullopt;
     return out;
 }
