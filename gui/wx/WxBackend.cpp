@@ -154,10 +154,8 @@ void WxBackend::OnWindowChanged(const WindowState& window, WindowChange change) 
 void WxBackend::Repaint(const WindowState& window) {
     WxDialogWindow* dialogWindow = WindowOfState(window);
     if (!dialogWindow) return;
-    if (window.dialog->IsModal()) {
-        dialogWindow->Update();
-        return;
-    }
+    // A modal dialog's loop paints it; a forced update would make GTK 3 drop later frames.
+    if (window.dialog->IsModal()) return;
     if (std::chrono::steady_clock::now() - m_lastFrame >= kFrame) PaintFrame();
 }
 

@@ -314,7 +314,6 @@ void WxDialogWindow::Paint() {
         }
     }
     if (std::exchange(m_raiseDeferred, false) && IsShown()) Raise();
-    Update();
 }
 
 // ---- Modal run ---------------------------------------------------------------------------------

@@ -28,8 +28,9 @@ public:
     // Records a change to be shown with the next Paint (the busy run's updates, see WxBackend).
     void Defer(const WindowState& window, WindowChange change);
     bool HasDeferred() const { return !m_deferred.empty() || m_raiseDeferred; }
-    // Shows every recorded change, brings the window to the top when that was asked for, and
-    // paints it at once.
+    // Shows every recorded change and brings the window to the top when that was asked for. GTK
+    // paints it in its next frame, which the back end's yield runs (a forced wxWindow::Update
+    // here would make GTK 3 drop the window's later frames).
     void Paint();
 
     // Runs the dialog modally until the model ends it.

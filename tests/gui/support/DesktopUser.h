@@ -9,16 +9,17 @@
 // A step that does not become ready within its time is a test failure; the user then gives up
 // (closes every box and asks the test to end its dialog) rather than leaving the test hanging.
 
+#include <wx/msgdlg.h>
 #include <wx/string.h>
+
+// After the message box base it builds on.
+#include <wx/generic/msgdlgg.h>
 
 #include <chrono>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <string>
-
-class wxWindow;
-class wxGenericMessageDialog;
 
 namespace ferrolin::test {
 
