@@ -3,10 +3,15 @@
 // call, and the desktop's share of the run stays small.
 
 #include <gtest/gtest.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
 #include <wx/gauge.h>
+#include <wx/image.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <tuple>
 
 #include "gui/wx/WxBackend.h"
 #include "gui/wx/WxDialogWindow.h"
@@ -35,6 +40,49 @@ void BusyRun(CProgressDlg& dlg) {
 
 double Seconds(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double>(d).count();
+}
+
+// The screen's pixels of a window, read from the X server by ImageMagick's import; an invalid
+// image when import is not installed.
+wxImage ScreenPixels(const wxRect& rect) {
+    const wxString file = wxFileName::CreateTempFileName("ferrolin-screen") + ".png";
+    const wxString command =
+        wxString::Format("import -window root -crop %dx%d+%d+%d +repage '%s' 2>/dev/null",
+                         rect.width, rect.height, rect.x, rect.y, file);
+    wxImage image;
+    if (std::system(command.utf8_str()) == 0) image.LoadFile(file, wxBITMAP_TYPE_PNG);
+    wxRemoveFile(file);
+    return image;
+}
+
+// The bars are really on the screen, not only in the widgets: half-way through a run, the overall
+// bar is filled on its left and empty on its right.
+TEST(ProgressDesktopTest, BarsReachTheScreenDuringTheBusyRun) {
+    WxBackend backend;
+    CProgressDlg dlg;
+    ASSERT_TRUE(dlg.Create(nullptr));
+    dlg.ShowWindow(true);
+    dlg.StartOverall();
+    dlg.Advance(0, 500);
+    for (int i = 0; i < 2000; ++i) dlg.Pulse();
+    // Further frames, as the busy run would go on painting them.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    while (std::chrono::steady_clock::now() < until) dlg.Pulse();
+
+    wxWindow* overall = backend.WindowOf(dlg)->ControlOf(1016);
+    wxImage::AddHandler(new wxPNGHandler);
+    const wxImage pixels = ScreenPixels(overall->GetScreenRect());
+    if (!pixels.IsOk()) GTEST_SKIP() << "ImageMagick's import is not installed";
+    const int y = pixels.GetHeight() / 2;
+    const auto colour = [&](int x) {
+        return std::tuple(pixels.GetRed(x, y), pixels.GetGreen(x, y), pixels.GetBlue(x, y));
+    };
+    const int w = pixels.GetWidth();
+    EXPECT_EQ(colour(w / 8), colour(w * 3 / 8));      // filled
+    EXPECT_EQ(colour(w * 5 / 8), colour(w * 7 / 8));  // empty
+    EXPECT_NE(colour(w * 3 / 8), colour(w * 5 / 8));
+    dlg.EndDialog(1);
+    dlg.DestroyWindow();
 }
 
 TEST(ProgressDesktopTest, BusyRunIsPaintedByFrameAndEndsOnTheFinalState) {
