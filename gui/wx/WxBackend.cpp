@@ -11,11 +11,10 @@
 // After the message box base it builds on.
 #include <wx/generic/msgdlgg.h>
 
-#include "gui/wx/DialogFont.h"
 #include "gui/wx/FileDialogRules.h"
 #include "gui/wx/WxDialogWindow.h"
+#include "gui/wx/WxMessageBox.h"
 #include "gui/wx/WxText.h"
-#include "gui/wx/WxTexts.h"
 #include "platform/paths/WindowsPath.h"
 #include "platform/text/Cp932.h"
 #include "platform/window/WindowServices.h"
@@ -30,24 +29,6 @@ bool IsPaintedByFrame(const WindowState& window, WindowChange change) {
            (change == WindowChange::Progress || change == WindowChange::Text ||
             change == WindowChange::ZOrder);
 }
-
-long MessageBoxStyleOf(UINT type) {
-    long style = (type & MB_TYPEMASK) == MB_YESNO ? wxYES_NO : wxOK;
-    switch (type & MB_ICONMASK) {
-        case 0x10:
-            return style | wxICON_ERROR;
-        case MB_ICONQUESTION:
-            return style | wxICON_QUESTION;
-        case MB_ICONEXCLAMATION:
-            return style | wxICON_EXCLAMATION;
-        case MB_ICONINFORMATION:
-            return style | wxICON_INFORMATION;
-        default:
-            return style | wxICON_NONE;
-    }
-}
-
-wxString FromUtf8(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 // Paint and size events only: keys and clicks wait until a dialog runs its own loop, as they
 // waited on the framework's message queue while the run was busy. No loop runs during the busy
@@ -175,20 +156,8 @@ void WxBackend::PaintAll() {
 int WxBackend::MessageBox(HWND owner, const std::string& text, const std::string& caption,
                           UINT type) {
     PaintAll();
-    const bool yesNo = (type & MB_TYPEMASK) == MB_YESNO;
-    // The generic box rather than GTK's: the framework's layout (icon beside the text, the
-    // buttons below) and Japanese button labels whatever the locale.
-    wxGenericMessageDialog box(WindowOfHandle(owner), ToWxText(text), ToWxText(caption),
-                               MessageBoxStyleOf(type) | wxCENTRE);
-    box.SetFont(JapaneseUiFont(9));
-    if (yesNo) {
-        box.SetYesNoLabels(FromUtf8(wx_texts::kYes.Utf8()), FromUtf8(wx_texts::kNo.Utf8()));
-    } else {
-        box.SetOKLabel(FromUtf8(wx_texts::kOk.Utf8()));
-    }
-    const int answer = box.ShowModal();
-    if (!yesNo) return IDOK;
-    return answer == wxID_YES ? IDYES : IDNO;
+    WxMessageBox box(WindowOfHandle(owner), ToWxText(text), ToWxText(caption), type);
+    return box.Ask();
 }
 
 bool WxBackend::RunFileDialog(const FileDialogRequest& request, std::string* path) {

@@ -70,7 +70,7 @@ TEST_F(ConditionsDesktopTest, TypedMonthsEnterAndF12EndInExecuteAfterTheOverwrit
         .When(
             "the overwrite question", [] { return DesktopUser::ShownMessageBox() != nullptr; },
             [&] {
-                wxGenericMessageDialog* box = DesktopUser::ShownMessageBox();
+                WxMessageBox* box = DesktopUser::ShownMessageBox();
                 question = DesktopUser::MessageOf(box);
                 yesLabel = DesktopUser::ButtonOf(box, wxID_YES)->GetLabel();
                 noLabel = DesktopUser::ButtonOf(box, wxID_NO)->GetLabel();
@@ -110,7 +110,7 @@ TEST_F(ConditionsDesktopTest, MonthEditsRefuseOtherKeysAndEscStops) {
         .When(
             "the stop message", [] { return DesktopUser::ShownMessageBox() != nullptr; },
             [&] {
-                wxGenericMessageDialog* box = DesktopUser::ShownMessageBox();
+                WxMessageBox* box = DesktopUser::ShownMessageBox();
                 stopMessage = DesktopUser::MessageOf(box);
                 EXPECT_EQ(DesktopUser::ButtonOf(box, wxID_NO), nullptr);
                 DesktopUser::Click(DesktopUser::ButtonOf(box, wxID_OK));

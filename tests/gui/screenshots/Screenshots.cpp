@@ -90,7 +90,7 @@ bool ConditionsPictures(WxBackend& backend, const wxString& folder) {
         .When(
             "the overwrite question", [] { return DesktopUser::ShownMessageBox() != nullptr; },
             [&] {
-                wxGenericMessageDialog* box = DesktopUser::ShownMessageBox();
+                WxMessageBox* box = DesktopUser::ShownMessageBox();
                 saved &= Capture(box, folder + "/overwrite-question.png");
                 DesktopUser::Click(DesktopUser::ButtonOf(box, wxID_NO));
             })

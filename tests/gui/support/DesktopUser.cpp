@@ -2,13 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
-#include <wx/msgdlg.h>
 #include <wx/timer.h>
 #include <wx/toplevel.h>
 #include <wx/uiaction.h>
-
-// After the message box base it builds on.
-#include <wx/generic/msgdlgg.h>
 
 namespace ferrolin::test {
 
@@ -64,7 +60,7 @@ void DesktopUser::GiveUp(const std::string& why) {
     ADD_FAILURE() << why;
     m_gaveUp = true;
     m_steps.clear();
-    while (wxGenericMessageDialog* box = ShownMessageBox()) box->EndModal(wxID_NO);
+    while (WxMessageBox* box = ShownMessageBox()) box->EndModal(wxID_NO);
     if (m_giveUp) m_giveUp();
 }
 
@@ -85,18 +81,16 @@ void DesktopUser::PressKey(int wxKey, int modifiers) {
     wxUIActionSimulator().Char(wxKey, modifiers);
 }
 
-wxGenericMessageDialog* DesktopUser::ShownMessageBox() {
+WxMessageBox* DesktopUser::ShownMessageBox() {
     for (wxWindow* window : wxTopLevelWindows) {
-        auto* box = dynamic_cast<wxGenericMessageDialog*>(window);
+        auto* box = dynamic_cast<WxMessageBox*>(window);
         if (box && box->IsShown() && box->IsModal()) return box;
     }
     return nullptr;
 }
 
-wxString DesktopUser::MessageOf(wxGenericMessageDialog* box) { return box->GetMessage(); }
+wxString DesktopUser::MessageOf(WxMessageBox* box) { return box->Message(); }
 
-wxWindow* DesktopUser::ButtonOf(wxGenericMessageDialog* box, int wxId) {
-    return box->FindWindow(wxId);
-}
+wxWindow* DesktopUser::ButtonOf(WxMessageBox* box, int wxId) { return box->FindWindow(wxId); }
 
 }  // namespace ferrolin::test

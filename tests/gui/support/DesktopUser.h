@@ -9,17 +9,15 @@
 // A step that does not become ready within its time is a test failure; the user then gives up
 // (closes every box and asks the test to end its dialog) rather than leaving the test hanging.
 
-#include <wx/msgdlg.h>
 #include <wx/string.h>
-
-// After the message box base it builds on.
-#include <wx/generic/msgdlgg.h>
 
 #include <chrono>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <string>
+
+#include "gui/wx/WxMessageBox.h"
 
 namespace ferrolin::test {
 
@@ -41,9 +39,9 @@ public:
     static void PressKey(int wxKey, int modifiers = 0);
 
     // The message box on the screen now, or null; its text and button labels as shown.
-    static wxGenericMessageDialog* ShownMessageBox();
-    static wxString MessageOf(wxGenericMessageDialog* box);
-    static wxWindow* ButtonOf(wxGenericMessageDialog* box, int wxId);
+    static WxMessageBox* ShownMessageBox();
+    static wxString MessageOf(WxMessageBox* box);
+    static wxWindow* ButtonOf(WxMessageBox* box, int wxId);
 
 private:
     struct Step {
