@@ -11,8 +11,6 @@
 #include "gui/wx/DialogUnits.h"
 #include "platform/window/Dialog.h"
 
-class wxTextCtrl;
-
 namespace ferrolin {
 
 class WxDialogWindow : public wxDialog {
