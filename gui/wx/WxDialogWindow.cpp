@@ -362,6 +362,7 @@ void WxDialogWindow::OnCharHook(wxKeyEvent& event) {
         event.Skip();
         return;
     }
+    RememberEditBeforeKey();
     m_model->UserKeyDown(*key, event.ShiftDown(), event.ControlDown(), event.AltDown());
     if (!IsDialogManagerKey(*key) && m_model && !m_model->IsEnded()) event.Skip();
     AfterUserAction();
@@ -388,7 +389,29 @@ void WxDialogWindow::OnEditChar(wxKeyEvent& event) {
     const bool digit = typed >= '0' && typed <= '9';
     const bool refused = !text || (Has(state.controlTemplate->styles, CS_NUMBER) && !digit) ||
                          (state.limit > 0 && text->size() > static_cast<std::size_t>(state.limit));
-    if (!refused) event.Skip();
+    if (!refused) {
+        event.Skip();
+        return;
+    }
+    // GTK removes a selection before the typed character arrives here; a refused keystroke
+    // leaves the edit as it was before the key, as the framework's edit does.
+    if (m_beforeKey.state == &state && edit->GetValue() != m_beforeKey.text) {
+        ShowEditText(*control, FromWxText(m_beforeKey.text).value_or(state.text), m_beforeKey.to);
+        edit->SetSelection(m_beforeKey.from, m_beforeKey.to);
+        m_typing = &state;
+        m_model->UserType(state.id, FromWxText(m_beforeKey.text).value_or(state.text));
+        m_typing = nullptr;
+    }
+}
+
+void WxDialogWindow::RememberEditBeforeKey() {
+    m_beforeKey = {};
+    const Control* control = Find(wxWindow::FindFocus());
+    if (!control || control->state->kind != ControlKind::Edit) return;
+    auto* edit = static_cast<wxTextCtrl*>(control->window);
+    m_beforeKey.state = control->state;
+    m_beforeKey.text = edit->GetValue();
+    edit->GetSelection(&m_beforeKey.from, &m_beforeKey.to);
 }
 
 // The edit's new text (typed, pasted, composed) goes to the model, which takes what typing would

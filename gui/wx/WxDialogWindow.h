@@ -67,6 +67,7 @@ private:
     void ShowFocus(const Control& control);
     void ShowProgress(const Control& control);
     void ApplyModelFocus();
+    void RememberEditBeforeKey();
     void AfterUserAction();
 
     void OnCharHook(wxKeyEvent& event);
@@ -85,6 +86,11 @@ private:
     const WindowState* m_typing = nullptr;    // the edit whose typed text is being delivered
     const WindowState* m_focusing = nullptr;  // the control the user is focusing
     bool m_settled = false;                   // shown with the model's focus in place
+    struct {
+        const WindowState* state = nullptr;  // the focused edit when the last key went down
+        wxString text;
+        long from = 0, to = 0;
+    } m_beforeKey;
 };
 
 }  // namespace ferrolin

@@ -88,23 +88,40 @@ TEST_F(ConditionsDesktopTest, TypedMonthsEnterAndF12EndInExecuteAfterTheOverwrit
     EXPECT_EQ(scene.dlg.m_equityKind, kShareholdersEquity);
 }
 
-// The month edits take two digits at most and digits only; the refused keystrokes leave the
-// text as it was on the screen and in the model. Esc then stops the run after its message.
+// The month edits take two digits at most and digits only; a refused keystroke leaves the text
+// (and its selection) as it was, on the screen and in the model. Esc then stops the run after its
+// message.
 TEST_F(ConditionsDesktopTest, MonthEditsRefuseOtherKeysAndEscStops) {
-    wxString shownAfterTyping, stopMessage;
-    std::string modelAfterTyping;
+    wxString shownAfterLetter, shownAfterDigits, stopMessage;
+    std::string modelAfterLetter, modelAfterDigits;
+    const auto startMonth = [&] { return scene.dlg.FindControl(IDC_START_MONTH)->text; };
     OpenOnScreen();
+    // The remembered "4" is selected: the refused "x" leaves it as it was.
     user.When(
             "start month focused", [&] { return HasFocus(IDC_START_MONTH); },
             [] {
-                DesktopUser::TypeText("4x25");
-                DesktopUser::PressKey(WXK_TAB);  // arrives after every typed key
+                DesktopUser::TypeText("x");
+                DesktopUser::PressKey(WXK_TAB);  // arrives after the typed key
             })
         .When(
             "end month focused", [&] { return HasFocus(IDC_END_MONTH); },
             [&] {
-                shownAfterTyping = Shown(IDC_START_MONTH);
-                modelAfterTyping = scene.dlg.FindControl(IDC_START_MONTH)->text;
+                shownAfterLetter = Shown(IDC_START_MONTH);
+                modelAfterLetter = startMonth();
+                DesktopUser::PressKey(WXK_TAB, wxMOD_SHIFT);
+            })
+        // Back with all selected: "4" and "2" are taken, "5" would pass the limit.
+        .When(
+            "start month focused again", [&] { return HasFocus(IDC_START_MONTH); },
+            [] {
+                DesktopUser::TypeText("425");
+                DesktopUser::PressKey(WXK_TAB);
+            })
+        .When(
+            "end month focused again", [&] { return HasFocus(IDC_END_MONTH); },
+            [&] {
+                shownAfterDigits = Shown(IDC_START_MONTH);
+                modelAfterDigits = startMonth();
                 DesktopUser::PressKey(WXK_ESCAPE);
             })
         .When(
@@ -118,8 +135,10 @@ TEST_F(ConditionsDesktopTest, MonthEditsRefuseOtherKeysAndEscStops) {
 
     EXPECT_EQ(scene.dlg.DoModal(), IDC_CANCEL_BUTTON);
     EXPECT_TRUE(user.AllStepsDone());
-    EXPECT_EQ(shownAfterTyping, "42");
-    EXPECT_EQ(modelAfterTyping, "42");
+    EXPECT_EQ(shownAfterLetter, "4");
+    EXPECT_EQ(modelAfterLetter, "4");
+    EXPECT_EQ(shownAfterDigits, "42");
+    EXPECT_EQ(modelAfterDigits, "42");
     EXPECT_EQ(stopMessage, Wx(t::kStopped));
 }
 
