@@ -21,9 +21,4 @@ const Edition& TesselEdition() {
     return edition;
 }
 
-const FixedText& ConnectedProgramVersion() {
-    static const FixedText version("20.00.00");
-    return version;
-}
-
 }  // namespace ferrolin

@@ -20,7 +20,4 @@ const Edition& BasicEdition();
 const Edition& LumenEdition();
 const Edition& TesselEdition();
 
-// The program's version as the report's CONNECTEDPROGRAMVER states it; the same in every edition.
-const FixedText& ConnectedProgramVersion();
-
 }  // namespace ferrolin
