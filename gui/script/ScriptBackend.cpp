@@ -72,6 +72,12 @@ void ScriptBackend::Error(const Action* at, const std::string& what) {
     Line("error: " + (at ? "line " + std::to_string(at->line) + ": " : std::string()) + what);
 }
 
+void ScriptBackend::Mismatch(const std::string& asker, const std::string& needs) {
+    const Action* next = m_next < m_actions.size() ? &m_actions[m_next] : nullptr;
+    Error(next, next ? asker + " needs " + needs + ", not '" + KindName(next->kind) + "'"
+                     : asker + " finds no more lines in the script");
+}
+
 const ScriptBackend::Action* ScriptBackend::Take(Kind kind1, Kind kind2) {
     if (m_next >= m_actions.size()) return nullptr;
     const Action& next = m_actions[m_next];
@@ -173,12 +179,7 @@ int ScriptBackend::MessageBox(HWND, const std::string& text, const std::string& 
     const UINT buttons = type & MB_TYPEMASK;
     if (buttons != MB_YESNO && buttons != 0x3) return IDOK;
     const Action* answer = m_failed ? nullptr : Take(Kind::Answer, Kind::Answer);
-    if (!answer && !m_failed) {
-        const Action* next = m_next < m_actions.size() ? &m_actions[m_next] : nullptr;
-        Error(next, next ? "the question needs 'answer yes' or 'answer no', not '" +
-                               std::string(KindName(next->kind)) + "'"
-                         : "the question finds no more lines in the script");
-    }
+    if (!answer && !m_failed) Mismatch("the question", "'answer yes' or 'answer no'");
     const bool yes = answer && answer->yes;
     Line(yes ? "answer yes" : "answer no");
     return yes ? IDYES : IDNO;
@@ -189,12 +190,7 @@ bool ScriptBackend::RunFileDialog(const FileDialogRequest& request, std::string*
          TranscriptText(request.title) + "] folder " + Quoted(request.initialFolder) + " name " +
          Quoted(request.fileName));
     const Action* outcome = m_failed ? nullptr : Take(Kind::Save, Kind::Cancel);
-    if (!outcome && !m_failed) {
-        const Action* next = m_next < m_actions.size() ? &m_actions[m_next] : nullptr;
-        Error(next, next ? "the file dialog needs 'save PATH' or 'cancel', not '" +
-                               std::string(KindName(next->kind)) + "'"
-                         : "the file dialog finds no more lines in the script");
-    }
+    if (!outcome && !m_failed) Mismatch("the file dialog", "'save PATH' or 'cancel'");
     if (!outcome || outcome->kind == Kind::Cancel) {
         Line("cancel");
         return false;

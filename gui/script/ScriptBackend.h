@@ -54,6 +54,8 @@ private:
     ScriptBackend(std::vector<Action> actions, std::ostream& transcript);
     void Line(const std::string& utf8);
     void Error(const Action* at, const std::string& what);
+    // The error for a question or file dialog that the script's next line does not answer.
+    void Mismatch(const std::string& asker, const std::string& needs);
     // The next action when it is of `kind`, else null (nothing consumed).
     const Action* Take(Action::Kind kind1, Action::Kind kind2);
     bool Perform(CDialog& dialog, const Action& action);
