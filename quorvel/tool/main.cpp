@@ -4,13 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "quorvel/engine/store/StoreContract.h"
 #include "quorvel/tool/LaunchCommand.h"
 #include "quorvel/tool/LoadCommand.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: quorvel-host load FIXTURE.sql STORE.db\n"
+    "usage: quorvel-host schema\n"
+    "       quorvel-host load FIXTURE.sql STORE.db\n"
     "       quorvel-host launch [--store S] [--window N --message M --function F [--path P]]\n"
     "                           [--args TEXT] -- PROGRAM [ARGS]\n";
 
@@ -18,6 +20,11 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv) {
     const std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.size() == 1 && words[0] == "schema") {
+        // A fixture is this text followed by its data; a failed write must not pass for one.
+        std::cout << quorvel::ContractSchemaSql() << std::flush;
+        return std::cout ? 0 : 1;
+    }
     if (words.size() == 3 && words[0] == "load") {
         return quorvel::RunLoad(words[1], words[2], std::cerr);
     }

@@ -101,6 +101,23 @@ TEST(QuorvelHostLoad, BuildsTheStoreOrSaysWhyNot) {
     EXPECT_EQ(files, 0);
 }
 
+TEST(QuorvelHostSchema, PrintsTheContractThatAFixtureIsBuiltFrom) {
+    TempFolder folder;
+    const ToolRun schema = RunTool(folder, {"schema"});
+    ASSERT_EQ(schema.status, 0) << schema.err;
+    EXPECT_EQ(schema.out, ContractSchemaSql());
+    EXPECT_EQ(schema.err, "");
+    // The printed schema plus a folder's data is a store that load accepts.
+    WriteFileBytes(folder.Path() / "f.sql",
+                   schema.out + "INSERT INTO host_setting VALUES ('exp_sys_link', '3');");
+    const auto store = folder.Path() / "s.db";
+    const ToolRun load = RunTool(folder, {"load", (folder.Path() / "f.sql").string(), store});
+    ASSERT_EQ(load.status, 0) << load.err;
+    HostStore opened;
+    ASSERT_TRUE(opened.OpenPath(store));
+    EXPECT_EQ(opened.TextSetting("exp_sys_link", ""), "3");
+}
+
 TEST(QuorvelHostLoad, TheSampleCompanyIsAConsistentStore) {
     TempFolder folder;
     const auto store = folder.Path() / "sample.db";
