@@ -24,7 +24,7 @@ TEST_F(RunOutcomeTest, FailedInitiateEndsSilentlyYetClosesTheConnection) {
     EXPECT_EQ(host.connection.calls, (Strings{"SetAppType(0)", "SetUseDataType(1)", "Initiate",
                                               "LogOut", "Terminate", "Release"}));
     // The command line was never read: nothing disabled, nothing posted.
-    EXPECT_TRUE(transport.events.empty());
+    EXPECT_TRUE(transport.Lines().empty());
     EXPECT_EQ(app.m_launchedByHost, 0);
 }
 
@@ -38,7 +38,7 @@ TEST_F(RunOutcomeTest, ExpSysLinkStopsTheRunWithItsResultCode) {
         InstallTarget();
         host.connection.expSysLinkResult = c.answer;
         host.connection.calls.clear();
-        transport.events.clear();
+        transport.Clear();
         CLinkApp& app = MakeApp("100,1024,5,");
 
         EXPECT_EQ(app.Run(), c.resultCode);
@@ -47,9 +47,9 @@ TEST_F(RunOutcomeTest, ExpSysLinkStopsTheRunWithItsResultCode) {
         EXPECT_EQ(host.connection.m_hOwnerWnd, 100);
         EXPECT_EQ(host.connection.calls, (Strings{"SetAppType(0)", "SetUseDataType(1)", "Initiate",
                                                   "ExpSysLink", "LogOut", "Terminate", "Release"}));
-        const std::string post = "Post(100,1024,5," + std::to_string(c.resultCode) + ")";
-        EXPECT_EQ(transport.events, (Strings{"Enable(100,0)", "Foreground(100)", "Enable(100,1)",
-                                             post, "Enable(100,1)"}));
+        const std::string post = "PostMessage 100 1024 5 " + std::to_string(c.resultCode);
+        EXPECT_EQ(transport.Lines(), (Strings{"EnableWindow 100 0", "SetForegroundWindow 100",
+                                              "EnableWindow 100 1", post, "EnableWindow 100 1"}));
     }
 }
 
@@ -62,8 +62,9 @@ TEST_F(RunOutcomeTest, FailedTargetCheckAfterACompleteCommandLineReenablesAndPos
     ASSERT_EQ(host.connection.messages.size(), 1u);
     EXPECT_EQ(host.connection.messages[0].text, app_text::kTargetEnvironmentInvalid.Cp932());
     EXPECT_EQ(host.connection.messages[0].owner, 100);
-    EXPECT_EQ(transport.events, (Strings{"Enable(100,0)", "Foreground(100)", "Enable(100,1)",
-                                         "Post(100,1024,4294941760,2)", "Enable(100,1)"}));
+    EXPECT_EQ(transport.Lines(),
+              (Strings{"EnableWindow 100 0", "SetForegroundWindow 100", "EnableWindow 100 1",
+                       "PostMessage 100 1024 4294941760 2", "EnableWindow 100 1"}));
 }
 
 TEST_F(RunOutcomeTest, IncompleteCommandLineNotifiesNobodyButOwnsTheTargetMessage) {
@@ -75,7 +76,7 @@ TEST_F(RunOutcomeTest, IncompleteCommandLineNotifiesNobodyButOwnsTheTargetMessag
     EXPECT_EQ(host.connection.m_hOwnerWnd, 0);
     ASSERT_EQ(host.connection.messages.size(), 1u);
     EXPECT_EQ(host.connection.messages[0].owner, 100);
-    EXPECT_TRUE(transport.events.empty());
+    EXPECT_TRUE(transport.Lines().empty());
 }
 
 TEST_F(RunOutcomeTest, WithoutACommandLineNothingIsDisabledOrPosted) {
@@ -85,7 +86,7 @@ TEST_F(RunOutcomeTest, WithoutACommandLineNothingIsDisabledOrPosted) {
 
     EXPECT_EQ(app.Run(), 1);
     EXPECT_EQ(app.m_functionId, 3);
-    EXPECT_TRUE(transport.events.empty());
+    EXPECT_TRUE(transport.Lines().empty());
 }
 
 TEST_F(RunOutcomeTest, EachEditionAnnouncesItsCodeAndNamesItsFiles) {

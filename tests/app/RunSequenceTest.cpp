@@ -81,8 +81,10 @@ TEST_F(RunSequenceTest, WrittenReportSavesSettingsAndReportsAfterTheProgressDial
     EXPECT_NE(box.owner, 0);
     EXPECT_FALSE(ui.ownerVisible[0]);  // the progress dialog had gone
     EXPECT_FALSE(ui.WaitCursorShown());
-    EXPECT_EQ(transport.events.back(), "Enable(100,1)");
-    EXPECT_EQ(transport.events[transport.events.size() - 2], "Post(100,1024,7,0)");
+    const auto lines = transport.Lines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines.back(), "EnableWindow 100 1");
+    EXPECT_EQ(lines[lines.size() - 2], "PostMessage 100 1024 7 0");
 }
 
 TEST_F(RunSequenceTest, ProgressDialogIsParentedToTheHostWindow) {
@@ -90,8 +92,8 @@ TEST_F(RunSequenceTest, ProgressDialogIsParentedToTheHostWindow) {
     MakeApp("100,1024,7,").Run();
 
     bool parented = false;
-    for (const auto& event : transport.events)
-        parented = parented || (event.starts_with("Parent(") && event.ends_with(",100)"));
+    for (const auto& event : transport.Lines())
+        parented = parented || (event.starts_with("SetParent ") && event.ends_with(" 100"));
     EXPECT_TRUE(parented);
 }
 
@@ -112,7 +114,9 @@ TEST_F(RunSequenceTest, CancelMakesNoProgressDialogAndLeavesTheSettingsAlone) {
     EXPECT_EQ(app.Run(), 1);
     EXPECT_FALSE(ProgressDialogMade());
     EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
-    EXPECT_EQ(transport.events[transport.events.size() - 2], "Post(100,1024,7,1)");
+    const auto lines = transport.Lines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2], "PostMessage 100 1024 7 1");
 }
 
 TEST_F(RunSequenceTest, RefusedDataSetIsACancelledRun) {
@@ -141,7 +145,9 @@ TEST_F(RunSequenceTest, FailedAggregationFailsTheRunWithoutTouchingTheReportFile
     EXPECT_EQ(box.text, app_text::kReportFailed.Cp932());
     EXPECT_EQ(box.Icon(), MB_ICONEXCLAMATION);
     EXPECT_TRUE(ui.ownerVisible.back());  // shown while the progress dialog is up
-    EXPECT_EQ(transport.events[transport.events.size() - 2], "Post(100,1024,7,2)");
+    const auto lines = transport.Lines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2], "PostMessage 100 1024 7 2");
 }
 
 TEST_F(RunSequenceTest, DialogThatCannotBeShownFailsTheRun) {
