@@ -9,6 +9,7 @@
 #include "platform/io/ProfileReader.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Decimal.h"
+#include "platform/window/WindowTypes.h"
 
 namespace ferrolin {
 
@@ -17,7 +18,7 @@ namespace {
 constexpr const char* kDefinitionFile = "VantoroDef.ini";
 constexpr std::int32_t kAcceptedLevel = 2;
 constexpr std::size_t kLevelBufferSize = 16;
-constexpr UINT kTargetMessageType = 0x30;  // warning icon, OK button
+constexpr UINT kTargetMessageType = MB_OK | MB_ICONEXCLAMATION;
 
 // An unreadable file counts as a missing one.
 bool IsReadableFile(const std::string& windowsPath) {

@@ -22,9 +22,6 @@ namespace ferrolin {
 
 namespace {
 
-// Exit status of a run that could not start at all.
-constexpr int kStatusFailed = 2;
-
 int RunLinkApp(const Edition& edition, const std::string& commandLine) {
     CLinkApp app(edition);
     app.m_lpCmdLine = commandLine;
@@ -52,10 +49,10 @@ int EditionMain(const Edition& edition, int argc, char** argv) {
     switch (choice.kind) {
         case BackendChoice::None:
             std::fprintf(stderr, main_text::kNoDisplay, edition.programName);
-            return kStatusFailed;
+            return kResultFailed;
         case BackendChoice::Unknown:
             std::fprintf(stderr, main_text::kUnknownBackend, edition.programName);
-            return kStatusFailed;
+            return kResultFailed;
         case BackendChoice::Script:
         case BackendChoice::Wx:
             break;
@@ -65,7 +62,7 @@ int EditionMain(const Edition& edition, int argc, char** argv) {
     SocketWindowTransport transport;
     SetWindowTransport(&transport);
 
-    int status = kStatusFailed;
+    int status = kResultFailed;
     if (choice.kind == BackendChoice::Script) {
         std::string error;
         std::unique_ptr<ScriptBackend> script = ScriptBackend::FromFile(choice.scriptPath, &error);
