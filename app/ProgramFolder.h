@@ -1,6 +1,6 @@
 #pragma once
-// The process's current directory and the program's own file, in Windows form (code page 932),
-// as the C run time's _getcwd and _chdir and the module file name give them on the original.
+// The process's current directory and the program's own file, in Windows form (code page 932)
+// under the drive map, as a Windows program's _getcwd, _chdir and module file name give them.
 
 #include <string>
 

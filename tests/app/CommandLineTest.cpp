@@ -52,8 +52,8 @@ TEST(HostCommandLine, StoresFieldsAsTheyAreRead) {
     }
 }
 
-TEST(HostCommandLine, LongerThanTheOriginalWorkBufferIsHandledWhole) {
-    // Commas far beyond byte 260 still separate fields, and a long path is kept whole.
+TEST(HostCommandLine, LongCommandLineIsHandledWhole) {
+    // Commas beyond a path buffer's 260 bytes still separate fields, and a long path is kept whole.
     const std::string blanks(300, ' ');
     const std::string path = "C:\\" + std::string(400, 'p') + ",x.xml";
     CLinkApp app(BasicEdition());
