@@ -2,9 +2,10 @@
 // The datagrams that carry window services on the host's window to the host. One datagram is one
 // line of ASCII text, without a line end:
 //   enable 0 | enable 1            EnableWindow(false | true)
-//   setparent CHILD PARENT         SetParent(CHILD, PARENT), sent to whichever of the two is
-//   foreign foreground                     SetForegroundWindow top BringWindowToTop post MESSAGE
-//   WPARAM LPARAM     PostMessageA
+//   setparent CHILD PARENT         SetParent(CHILD, PARENT), sent to each host window of the two
+//   foreground                     SetForegroundWindow
+//   top                            BringWindowToTop
+//   post MESSAGE WPARAM LPARAM     PostMessageA
 // Numbers are decimal without a plus sign: CHILD, PARENT and LPARAM signed 64-bit, MESSAGE
 // unsigned 32-bit, WPARAM unsigned 64-bit. Words are separated by one space. Anything else is not
 // a datagram of this protocol.
