@@ -43,18 +43,9 @@ void GetFiscalPositions(std::int16_t firstMonth, std::int16_t extendedLastMonth,
     const int lastMonth = extendedLastMonth % 100;
     const bool crossesYear = extendedLastMonth >= 100;
 
-    int start = 1;
-    if (s > p) {
-        start = s - p + 1;
-    } else if (s < p) {
-        start = s - p + 13;
-    }
-    int end = 0;
-    if (t <= lastMonth) {
-        end = crossesYear ? t - p + 13 : t - p + 1;
-    } else {
-        end = t - p + 1;
-    }
+    // A chosen month in the period's second calendar year lies twelve positions further on.
+    const int start = s >= p ? s - p + 1 : s - p + 13;
+    const int end = crossesYear && t <= lastMonth ? t - p + 13 : t - p + 1;
     *startPosition = static_cast<std::int16_t>(start);
     *endPosition = static_cast<std::int16_t>(end);
 }
