@@ -37,10 +37,7 @@ void SplitNotesText(std::string text, std::vector<std::string>& notes) {
     notes.clear();
     for (const Entity& entity : kEntities) text = ReplaceAll(text, entity.encoded, entity.decoded);
 
-    if (text.find(kLineEnd) == std::string::npos) {
-        if (!text.empty()) notes.push_back(std::move(text));
-        return;
-    }
+    if (text.empty()) return;
     if (!text.ends_with(kLineEnd)) text += kLineEnd;
     for (std::size_t position = 0; position < text.size();) {
         const std::size_t end = text.find(kLineEnd, position);
