@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "dataset/DataSetId.h"
-#include "host/HostDataManager.h"
 #include "host/HostTaxSettings.h"
 #include "host/HostUserSession.h"
 
@@ -16,12 +15,16 @@ constexpr std::int32_t kTaxSettingsKind = 4;
 
 }  // namespace
 
+HostDataSetTable* FetchDataSetTable(HostDataManager& data) {
+    return dynamic_cast<HostDataSetTable*>(data.GetSetObject(kDataSetTableKind, 1));
+}
+
 bool ReadSelectedDataSet(HostDataSetTable*& dataSetTable, DataSetInfo& out) {
     std::memset(&out, 0, sizeof out);
     HostDataManager* data = HostDataManager::Inst();
     if (data == nullptr) return false;
     if (dataSetTable == nullptr) {
-        dataSetTable = dynamic_cast<HostDataSetTable*>(data->GetSetObject(kDataSetTableKind, 1));
+        dataSetTable = FetchDataSetTable(*data);
     }
     HostUserSession* user = data->GetSysUserObject();
     if (dataSetTable == nullptr || user == nullptr) return false;

@@ -4,10 +4,14 @@
 // leaves a zero record, which the conditions dialog refuses; unreadable tax settings leave the
 // amount basis at 0.
 
+#include "host/HostDataManager.h"
 #include "host/HostDataSetTable.h"
 #include "host/HostRecords.h"
 
 namespace ferrolin {
+
+// The host's table of data sets as its data manager hands it out; null when it has none.
+HostDataSetTable* FetchDataSetTable(HostDataManager& data);
 
 // Walks the host's data sets for the one whose number is the user's selection and copies the
 // first match whole into `out`. `dataSetTable` is the application's cache of the host's table,
