@@ -79,7 +79,6 @@ void FakeHostConnection::Release() { calls.push_back("Release"); }
 // ---- FakeHostFileManager -----------------------------------------------------------------------
 
 std::string FakeHostFileManager::GetAppFolderPath(std::int32_t kind) {
-    requestedKinds.push_back(kind);
     auto it = folders.find(kind);
     return it == folders.end() ? std::string() : it->second;
 }
@@ -88,7 +87,7 @@ std::string FakeHostFileManager::GetAppFolderPath(std::int32_t kind) {
 
 std::int32_t FakeHostUserSession::GetCurUserID(char* id) {
     CopyText(id, kUserIdSize, userId);
-    return getCurUserIdResult;
+    return 0;
 }
 
 std::int32_t FakeHostUserSession::GetSelectedNo(const char* id, std::int32_t* no1,
@@ -96,7 +95,7 @@ std::int32_t FakeHostUserSession::GetSelectedNo(const char* id, std::int32_t* no
     userIdsAsked.emplace_back(id != nullptr ? id : "");
     if (no1 != nullptr) *no1 = selectedNo1;
     if (no2 != nullptr) *no2 = selectedNo2;
-    return getSelectedNoResult;
+    return 0;
 }
 
 // ---- FakeHostDataSetTable ----------------------------------------------------------------------
@@ -117,7 +116,6 @@ std::int32_t FakeHostDataSetTable::ReadyDat(HostDatCursor cursor, std::int32_t m
 }
 
 std::int32_t FakeHostDataSetTable::WalkDat(DataSetInfo* info, HostDatCursor cursor) {
-    ++walkCalls;
     auto it = m_positions.find(cursor);
     if (it == m_positions.end() || it->second >= records.size()) return 1;
     *info = records[it->second++];
@@ -144,7 +142,6 @@ std::int32_t FakeHostTaxSettings::SetCurDataID(const char* dataId) {
     return 0;
 }
 std::int32_t FakeHostTaxSettings::Get(TaxSettingsInfo* out) {
-    ++getCalls;
     if (getResult != 0) return getResult;
     *out = info;
     return 0;
@@ -173,17 +170,17 @@ FakeHostAccountSumCursor::~FakeHostAccountSumCursor() { ++m_script.destroyed; }
 std::int32_t FakeHostAccountSumCursor::AttachSetMgr(HostSetMgr* setMgr) {
     m_script.calls.emplace_back("AttachSetMgr");
     m_script.attachedSetMgr = setMgr;
-    return m_script.attachSetMgrResult;
+    return 0;
 }
 std::int32_t FakeHostAccountSumCursor::SetCurDataID(const char* dataId) {
     m_script.calls.emplace_back("SetCurDataID");
     m_script.dataIdSet = dataId != nullptr ? dataId : "";
-    return m_script.setCurDataIdResult;
+    return 0;
 }
 std::int32_t FakeHostAccountSumCursor::AttachOptLink(HostOptLink* optLink) {
     m_script.calls.emplace_back("AttachOptLink");
     m_script.attachedOptLink = optLink;
-    return m_script.attachOptLinkResult;
+    return 0;
 }
 std::int32_t FakeHostAccountSumCursor::MoveReady(std::int32_t mode, std::int32_t a, std::int32_t b,
                                                  const SumQuery* query, const void* department,
@@ -193,7 +190,7 @@ std::int32_t FakeHostAccountSumCursor::MoveReady(std::int32_t mode, std::int32_t
                              std::to_string(c) + ")");
     if (query != nullptr) m_script.query = *query;
     m_position = 0;
-    return m_script.moveReadyResult;
+    return 0;
 }
 std::int32_t FakeHostAccountSumCursor::GetSumCount(std::uint32_t* count) {
     m_script.calls.emplace_back("GetSumCount");
@@ -212,7 +209,7 @@ std::int32_t FakeHostAccountSumCursor::MoveNext(AccountSumRecord* record) {
     static const AccountSumRecord kZero{};
     if (std::memcmp(record, &kZero, sizeof kZero) != 0) m_script.moveNextGotZeroedRecord = false;
     if (m_script.moveNextFailAt && *m_script.moveNextFailAt == call) {
-        return m_script.moveNextFailResult;
+        return -1;
     }
     if (m_position >= m_script.RecordCount()) return kHostEndOfData;
     *record = m_script.generate ? m_script.generate(m_position) : m_script.records[m_position];
@@ -221,7 +218,7 @@ std::int32_t FakeHostAccountSumCursor::MoveNext(AccountSumRecord* record) {
 }
 std::int32_t FakeHostAccountSumCursor::MoveFinish() {
     m_script.calls.emplace_back("MoveFinish");
-    return m_script.moveFinishResult;
+    return 0;
 }
 
 // ---- FakeHostStatementStore --------------------------------------------------------------------
@@ -249,7 +246,6 @@ std::int32_t FakeHostStatementStore::AttachOptLink(HostOptLink* optLink) {
 std::int32_t FakeHostStatementStore::GetDataType02(std::int32_t kind, char** text,
                                                    std::int32_t* length) {
     m_script.calls.push_back("Get(" + std::to_string(kind) + ")");
-    m_script.kindsRead.push_back(kind);
     auto it = m_script.kinds.find(kind);
     if (it == m_script.kinds.end()) return 1;
     const FakeStatementKind& entry = it->second;

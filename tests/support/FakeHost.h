@@ -80,7 +80,6 @@ public:
     std::string GetAppFolderPath(std::int32_t kind) override;
 
     std::map<std::int32_t, std::string> folders;  // kinds missing here give an empty text
-    std::vector<std::int32_t> requestedKinds;
 };
 
 class FakeHostUserSession : public HostUserSession {
@@ -90,9 +89,7 @@ public:
 
     std::string userId = "user01";
     std::int32_t selectedNo1 = 1;
-    std::int32_t selectedNo2 = 1;  // the selected data set's dataNo
-    std::int32_t getCurUserIdResult = 0;
-    std::int32_t getSelectedNoResult = 0;
+    std::int32_t selectedNo2 = 1;           // the selected data set's dataNo
     std::vector<std::string> userIdsAsked;  // the IDs given to GetSelectedNo
 };
 
@@ -109,7 +106,6 @@ public:
 
     int cursorsOpened = 0;
     int cursorsReleased = 0;
-    int walkCalls = 0;
     std::vector<std::int32_t> readyModes;
 
 private:
@@ -128,7 +124,6 @@ public:
 
     HostSetMgr* attachedSetMgr = nullptr;
     std::string dataIdSet;
-    int getCalls = 0;
 };
 
 class FakeHostDataManager : public HostDataManager {
@@ -163,15 +158,9 @@ struct FakeCursorScript {
     std::uint32_t generatedCount = 0;    // number of records `generate` delivers
     std::optional<std::uint32_t> count;  // what GetSumCount reports; none: the number of records
 
-    std::int32_t attachSetMgrResult = 0;
-    std::int32_t setCurDataIdResult = 0;
-    std::int32_t attachOptLinkResult = 0;
-    std::int32_t moveReadyResult = 0;
     std::int32_t getSumCountResult = 0;
     std::int32_t setMovePosResult = 0;
-    std::int32_t moveFinishResult = 0;
-    std::optional<std::uint32_t> moveNextFailAt;  // 0-based MoveNext call that fails
-    std::int32_t moveNextFailResult = -1;
+    std::optional<std::uint32_t> moveNextFailAt;  // 0-based MoveNext call that fails with -1
 
     // Log, kept across cursor objects.
     int created = 0;
@@ -219,7 +208,6 @@ struct FakeStoreScript {
 
     int created = 0;
     int destroyed = 0;
-    std::vector<std::int32_t> kindsRead;
     std::vector<std::string> calls;  // "AttachSetMgr", "SetCurDataID", "AttachOptLink", "Get(100)"
     HostSetMgr* attachedSetMgr = nullptr;
     HostOptLink* attachedOptLink = nullptr;
