@@ -79,40 +79,38 @@ bool CReportWriter::WriteDocument(CXmlWriter& xml, std::int16_t functionId,
 }
 
 bool CReportWriter::WriteSystem(CXmlWriter& xml, std::int16_t functionId) {
-    auto element = [&](std::string_view name, std::string_view text) {
-        if (!xml.WriteElement(name, text, 2)) return false;
-        Pulse();
-        return true;
-    };
     if (!xml.WriteStartTag("SYSTEM", 1)) return false;
-    if (!element("GYOUMUPREFIX", "MZ31")) return false;
-    if (!element("VERSION", "1")) return false;
-    if (!element("FUNCTIONID", DecimalText(functionId))) return false;
-    if (!element("CONNECTEDPROGRAMVER", kConnectedProgramVersion.Cp932())) return false;
+    if (!WriteElementAndPulse(xml, "GYOUMUPREFIX", "MZ31")) return false;
+    if (!WriteElementAndPulse(xml, "VERSION", "1")) return false;
+    if (!WriteElementAndPulse(xml, "FUNCTIONID", DecimalText(functionId))) return false;
+    if (!WriteElementAndPulse(xml, "CONNECTEDPROGRAMVER", kConnectedProgramVersion.Cp932()))
+        return false;
     {
         CSupportInfo support;  // read once for both values, released with the section
         std::string name = support.GetProductName();
         if (name.empty()) name = m_productNameFallback;
-        if (!element("PROGRAMNAME", name)) return false;
+        if (!WriteElementAndPulse(xml, "PROGRAMNAME", name)) return false;
         std::string version = support.GetProductVersion();
         if (version.empty()) version = kProgramVersionFallback.Cp932();
-        if (!element("PROGRAMVER", version)) return false;
+        if (!WriteElementAndPulse(xml, "PROGRAMVER", version)) return false;
     }
     if (!xml.WriteEndTag("SYSTEM", 1)) return false;
     Advance(m_progressBase, m_progressBase + 100);
     return true;
 }
 
+bool CReportWriter::WriteElementAndPulse(CXmlWriter& xml, std::string_view name,
+                                         std::string_view text) {
+    if (!xml.WriteElement(name, text, 2)) return false;
+    Pulse();
+    return true;
+}
+
 bool CReportWriter::WriteBasic(CXmlWriter& xml, const DataSetInfo& info) {
-    auto element = [&](std::string_view name, std::string_view text) {
-        if (!xml.WriteElement(name, text, 2)) return false;
-        Pulse();
-        return true;
-    };
     if (!xml.WriteStartTag("BASIC", 1)) return false;
-    if (!element("KOMONSAKINAME", ToFullWidthName(info))) return false;
-    if (!element("JIGYOUNENDOFROM", DecimalText(info.periodStart))) return false;
-    if (!element("JIGYOUNENDOTO", DecimalText(info.periodEnd))) return false;
+    if (!WriteElementAndPulse(xml, "KOMONSAKINAME", ToFullWidthName(info))) return false;
+    if (!WriteElementAndPulse(xml, "JIGYOUNENDOFROM", DecimalText(info.periodStart))) return false;
+    if (!WriteElementAndPulse(xml, "JIGYOUNENDOTO", DecimalText(info.periodEnd))) return false;
 
     // The presentation pattern is fixed except for the cost of sales, which names the schedule
     // of cost of goods manufactured when the data set keeps one.
@@ -150,9 +148,7 @@ bool CReportWriter::WriteData(CXmlWriter& xml, const DataSetInfo& info) {
 std::string CReportWriter::ToFullWidthName(const DataSetInfo& info) {
     const std::string_view name(info.companyName,
                                 ::strnlen(info.companyName, sizeof info.companyName));
-    std::string converted = ToFullWidth(name);
-    if (converted.size() <= kCompanyNameBytes) return converted;
-    return CutToWholeChars(converted, kCompanyNameBytes);
+    return CutToWholeChars(ToFullWidth(name), kCompanyNameBytes);
 }
 
 void CReportWriter::Pulse() {

@@ -62,6 +62,8 @@ private:
     bool WriteDocument(CXmlWriter& xml, std::int16_t functionId, const DataSetInfo& info);
     bool WriteSystem(CXmlWriter& xml, std::int16_t functionId);
     bool WriteBasic(CXmlWriter& xml, const DataSetInfo& info);
+    // An element of SYSTEM or BASIC (level 2), followed by a pulse when it was written.
+    bool WriteElementAndPulse(CXmlWriter& xml, std::string_view name, std::string_view text);
     bool WriteData(CXmlWriter& xml, const DataSetInfo& info);
 
     bool WriteBalanceSheet(CXmlWriter& xml);
