@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <sstream>
+#include <string_view>
 
 #include "platform/text/Cp932.h"
 #include "platform/text/IniText.h"
@@ -53,6 +53,16 @@ std::optional<std::string> BelowRootToUnix(std::string_view rest) {
         pos += length;
     }
     return Cp932ToUtf8(bytes);
+}
+
+// The code page 932 form of a relative Unix path, slashes turned into backslashes.
+std::optional<std::string> RelativeToWindows(std::string_view utf8) {
+    auto bytes = Utf8ToCp932(utf8);
+    if (!bytes) return std::nullopt;
+    for (char& c : *bytes) {
+        if (c == '/') c = '\\';
+    }
+    return bytes;
 }
 
 std::string JoinUnix(const std::string& folder, const std::string& rest) {
@@ -145,38 +155,27 @@ std::optional<std::string> ToUnixPath(const std::string& windowsPath) {
 }
 
 std::optional<std::string> ToWindowsPath(const std::string& unixPath) {
-    if (unixPath.empty() || unixPath[0] != '/') {
-        auto bytes = Utf8ToCp932(unixPath);
-        if (!bytes) return std::nullopt;
-        for (char& c : *bytes) {
-            if (c == '/') c = '\\';
-        }
-        return bytes;
-    }
+    if (unixPath.empty() || unixPath[0] != '/') return RelativeToWindows(unixPath);
     const DriveMap& map = DriveMap::Current();
     std::string bestRoot;
-    std::size_t bestLength = 0;
-    bool found = false;
+    std::size_t bestLength = 0;  // a root is never empty, so an empty one means none found
     auto consider = [&](const std::string& folder, const std::string& root) {
         const bool inside = folder == "/" || unixPath == folder ||
                             (unixPath.rfind(folder, 0) == 0 && unixPath.size() > folder.size() &&
                              unixPath[folder.size()] == '/');
-        if (!inside || (found && folder.size() <= bestLength)) return;
-        found = true;
+        if (!inside || (!bestRoot.empty() && folder.size() <= bestLength)) return;
         bestLength = folder.size();
         bestRoot = root;
     };
     for (const auto& [letter, entry] : map.drives)
         consider(entry.unixFolder, std::string(1, letter) + ":");
     for (const auto& [share, folder] : map.shares) consider(folder, share);
-    if (!found) return std::nullopt;
-    std::string rest = bestLength == 1 ? unixPath.substr(1) : unixPath.substr(bestLength);
-    while (!rest.empty() && rest.front() == '/') rest.erase(0, 1);
-    auto bytes = Utf8ToCp932(rest);
+    if (bestRoot.empty()) return std::nullopt;
+    std::string_view rest = unixPath;
+    rest.remove_prefix(bestLength);
+    while (!rest.empty() && rest.front() == '/') rest.remove_prefix(1);
+    auto bytes = RelativeToWindows(rest);
     if (!bytes) return std::nullopt;
-    for (char& c : *bytes) {
-        if (c == '/') c = '\\';
-    }
     return bestRoot + "\\" + *bytes;
 }
 

@@ -35,6 +35,8 @@ TEST_F(WindowsPathTest, UnixPathsComeBackByTheLongestMappedFolder) {
     EXPECT_EQ(ToWindowsPath("/home/a/x.xml").value(), "Z:\\home\\a\\x.xml");
     EXPECT_EQ(ToWindowsPath("/mnt/share/r.xml").value(), "\\\\server\\share\\r.xml");
     EXPECT_EQ(ToWindowsPath("/tmp/表").value(), "Z:\\tmp\\" + test::Sjis("表"));
+    EXPECT_EQ(ToWindowsPath("/").value(), "Z:\\");
+    EXPECT_EQ(ToWindowsPath("a/表").value(), "a\\" + test::Sjis("表"));  // relative stays so
 }
 
 }  // namespace
