@@ -91,6 +91,15 @@ void CDialog::DestroyWindows(bool unbindViews) {
     m_focus = nullptr;
 }
 
+// OnInitDialog's TRUE asks for the focus on the first tab stop that can take it.
+void CDialog::InitDialog() {
+    if (!OnInitDialog() || m_ended) return;
+    auto first = std::find_if(m_controls.begin(), m_controls.end(), [](const auto& c) {
+        return HasStyle(*c, CS_TABSTOP) && CanTakeFocus(*c);
+    });
+    if (first != m_controls.end()) FocusControl(first->get(), true);
+}
+
 std::intptr_t CDialog::DoModal() {
     IWindowBackend* backend = GetWindowBackend();
     if (!backend || m_pState) return -1;
@@ -103,12 +112,7 @@ std::intptr_t CDialog::DoModal() {
     if (reenableOwner) ferrolin::EnableWindow(parent, 0);
 
     MakeWindows(parent);
-    if (OnInitDialog() && !m_ended) {
-        auto first = std::find_if(m_controls.begin(), m_controls.end(), [](const auto& c) {
-            return HasStyle(*c, CS_TABSTOP) && CanTakeFocus(*c);
-        });
-        if (first != m_controls.end()) FocusControl(first->get(), true);
-    }
+    InitDialog();
     if (!m_ended) {
         ShowWindow(true);
         if (!backend->RunModal(*this) || !m_ended) {
@@ -127,12 +131,7 @@ BOOL CDialog::Create(CWnd* parent) {
     m_modal = false;
     m_pParentWnd = parent;
     MakeWindows(parent ? parent->GetSafeHwnd() : 0);
-    if (OnInitDialog() && !m_ended) {
-        auto first = std::find_if(m_controls.begin(), m_controls.end(), [](const auto& c) {
-            return HasStyle(*c, CS_TABSTOP) && CanTakeFocus(*c);
-        });
-        if (first != m_controls.end()) FocusControl(first->get(), true);
-    }
+    InitDialog();
     if ((m_template.styles & DS_VISIBLE) != 0) ShowWindow(true);
     return 1;
 }

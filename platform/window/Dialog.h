@@ -106,6 +106,7 @@ protected:
 private:
     friend class CWnd;
     void MakeWindows(HWND parent);
+    void InitDialog();
     void DestroyWindows(bool unbindViews);
     void FocusControl(WindowState* control, bool selectAll);
     void DefaultKey(int virtualKey, bool shift, bool ctrl, bool alt);
