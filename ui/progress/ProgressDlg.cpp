@@ -7,8 +7,6 @@
 namespace ferrolin {
 
 namespace {
-constexpr int kOverallId = 1016;
-constexpr int kPulseId = 1017;
 constexpr int kOverallTop = 1000;
 constexpr int kPulseTop = 5;
 }  // namespace
@@ -17,8 +15,8 @@ CProgressDlg::CProgressDlg() : CDialog(ProgressDialogTemplate(), nullptr) {}
 
 void CProgressDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, kPulseId, m_pulseBar);
-    DDX_Control(pDX, kOverallId, m_overallBar);
+    DDX_Control(pDX, kPulseBarId, m_pulseBar);
+    DDX_Control(pDX, kOverallBarId, m_overallBar);
 }
 
 void CProgressDlg::StartOverall() {

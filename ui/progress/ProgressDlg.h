@@ -11,6 +11,9 @@ namespace ferrolin {
 
 const DialogTemplate& ProgressDialogTemplate();  // template 131
 
+inline constexpr int kOverallBarId = 1016;
+inline constexpr int kPulseBarId = 1017;
+
 class CProgressDlg : public CDialog {
 public:
     CProgressDlg();
@@ -20,8 +23,8 @@ public:
     void Advance(std::int16_t from, std::int16_t to);
     void Pulse();
 
-    CProgressCtrl m_pulseBar;    // 1017
-    CProgressCtrl m_overallBar;  // 1016
+    CProgressCtrl m_pulseBar;    // kPulseBarId
+    CProgressCtrl m_overallBar;  // kOverallBarId
 };
 
 }  // namespace ferrolin

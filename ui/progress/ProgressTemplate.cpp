@@ -16,9 +16,9 @@ const DialogTemplate& ProgressDialogTemplate() {
         DS_POPUP | DS_CAPTION | DS_MODALFRAME | DS_SYSMODAL,
         {
             // id, kind, text, x, y, cx, cy, styles
-            {1016, ControlKind::ProgressBar, kOverallBarText, 5, 6, 211, 22,
+            {kOverallBarId, ControlKind::ProgressBar, kOverallBarText, 5, 6, 211, 22,
              CS_VISIBLE | CS_BORDER | CS_SMOOTH | CS_STATICEDGE | CS_CLIENTEDGE},
-            {1017, ControlKind::ProgressBar, kPulseBarText, 5, 29, 211, 10,
+            {kPulseBarId, ControlKind::ProgressBar, kPulseBarText, 5, 29, 211, 10,
              CS_VISIBLE | CS_BORDER | CS_STATICEDGE},
         },
     };
