@@ -31,13 +31,6 @@ protected:
     CProgressDlg dialog;
 };
 
-TEST_F(ProgressDlgTest, FixedTextsHaveTheirCodePage932Bytes) {
-    EXPECT_EQ(progress_texts::kCaption.Cp932(), "\x8F\x57\x8C\x76\x92\x86");
-    EXPECT_EQ(progress_texts::kCaptionFormat.Cp932(), "\x8F\x57\x8C\x76\x92\x86 %d\x81\x93");
-    EXPECT_EQ(progress_texts::kFontName.Cp932(),
-              "\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E");
-}
-
 TEST_F(ProgressDlgTest, TemplateIsHiddenAlwaysOnTopWithoutCloseBox) {
     const DialogTemplate& t = ProgressDialogTemplate();
     EXPECT_EQ(t.id, 131);
