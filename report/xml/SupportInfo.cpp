@@ -18,7 +18,7 @@ bool CSupportInfo::Load() {
     if (m_loaded) return true;
     CFile file;
     if (!file.Open("SUPPORT.INF", CFile::modeRead | CFile::shareDenyNone)) return false;
-    std::vector<char> buffer(kBufferSize, static_cast<char>(0xFF));
+    std::vector<char> buffer(kBufferSize);
     std::size_t filled = 0;
     try {
         while (filled < kBufferSize) {
@@ -30,9 +30,10 @@ bool CSupportInfo::Load() {
         return false;
     }
     file.Close();
+    buffer.resize(filled);
     // Lines end at CR LF; the end-of-file mark ends a line too.
-    for (std::size_t i = 0; i < kBufferSize; ++i) {
-        if (buffer[i] == '\r' && i + 1 < kBufferSize && buffer[i + 1] == '\n') {
+    for (std::size_t i = 0; i < filled; ++i) {
+        if (buffer[i] == '\r' && i + 1 < filled && buffer[i + 1] == '\n') {
             buffer[i] = buffer[i + 1] = '\0';
             ++i;
         } else if (buffer[i] == '\x1A') {
@@ -40,19 +41,18 @@ bool CSupportInfo::Load() {
         }
     }
     m_buffer = std::move(buffer);
-    m_contentSize = filled;
     m_loaded = true;
     return true;
 }
 
 std::string CSupportInfo::FindValue(const std::string& key) {
     if (!Load() || key.empty()) return std::string();
-    for (std::size_t offset = 0; offset + key.size() <= m_contentSize; ++offset) {
+    for (std::size_t offset = 0; offset + key.size() <= m_buffer.size(); ++offset) {
         if (std::memcmp(m_buffer.data() + offset, key.data(), key.size()) != 0) continue;
-        // The value runs to the end of its line, or to the end of the file's contents when its
-        // line has no line end (the 0xFF filler after the contents is never part of a value).
+        // The value runs to the end of its line, or to the end of what was read when its line
+        // has no line end.
         std::string value;
-        for (std::size_t i = offset + key.size(); i < m_contentSize && m_buffer[i] != '\0'; ++i) {
+        for (std::size_t i = offset + key.size(); i < m_buffer.size() && m_buffer[i] != '\0'; ++i) {
             value += m_buffer[i];
         }
         return value;

@@ -15,8 +15,7 @@ public:
     std::string GetProductVersion();  // "[=製品ﾊﾞｰｼﾞｮﾝ=]"
 
 private:
-    std::vector<char> m_buffer;  // 30,000 bytes once loaded, 0xFF after the file's contents
-    std::size_t m_contentSize = 0;
+    std::vector<char> m_buffer;  // the file's first 30,000 bytes at most, line ends made 0
     bool m_loaded = false;
 };
 
