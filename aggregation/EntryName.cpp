@@ -1,6 +1,7 @@
 #include "aggregation/EntryName.h"
 
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "platform/text/Cp932.h"
@@ -9,16 +10,14 @@ namespace ferrolin {
 
 void CopyEntryName(char* dest, const char* source, std::size_t sourceSize) {
     std::memset(dest, 0, kEntryNameBytes + 1);
-    const std::string_view name(source, strnlen(source, sourceSize));
-    std::size_t end = 0;
-    while (end < name.size()) {
-        const std::size_t length = CharLengthAt(name, end);
-        if (end + length > kEntryNameBytes) break;
-        // A lead byte stands alone only at the end of the name: a half character, left out.
-        if (length == 1 && IsLeadByte(static_cast<unsigned char>(name[end]))) break;
-        end += length;
+    std::string_view name(source, strnlen(source, sourceSize));
+    // A lead byte that ends the name without its trail byte is half a character: left out.
+    if (!name.empty() && IsLeadByte(static_cast<unsigned char>(name.back())) &&
+        !IsDoubleByteAt(name, name.size() - 1)) {
+        name.remove_suffix(1);
     }
-    std::memcpy(dest, name.data(), end);
+    const std::string kept = CutToWholeChars(name, kEntryNameBytes);
+    std::memcpy(dest, kept.data(), kept.size());
 }
 
 }  // namespace ferrolin
