@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "aggregation/AccountAggregator.h"
+#include "tests/aggregation/AggregatorFixture.h"
 #include "tests/support/FakeHost.h"
 
 namespace ferrolin {
@@ -17,19 +18,12 @@ namespace {
 constexpr std::uint32_t kRecords = 100000;
 constexpr int kRuns = 7;
 
-SumQuery MidYearQuery() {
-    SumQuery query{};
-    query.entries[0] = {17, {}, 4, {}, 2, {}, 4, {}, 1, {}};
-    query.entries[1] = {17, {}, 6, {}, 2, {}, 9, {}, 0, {}};
-    return query;
-}
-
 double RunOnce() {
     CAccountSumList list;
     CAccountAggregator aggregator;
     aggregator.m_pAccountSums = &list;
     const DataSetInfo dataSet = MakeDataSetInfo("DATA0001", 1);
-    const SumQuery query = MidYearQuery();
+    const SumQuery query = test::Query(4, 9);  // a mid-year range: positions 4 to 9
     const auto start = std::chrono::steady_clock::now();
     const bool ok = aggregator.Aggregate(0, query, dataSet);
     const auto end = std::chrono::steady_clock::now();
