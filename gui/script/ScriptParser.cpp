@@ -1,10 +1,10 @@
 #include "gui/script/ScriptParser.h"
 
-#include <cctype>
 #include <sstream>
 #include <string_view>
 
 #include "platform/text/Cp932.h"
+#include "platform/text/IniText.h"
 #include "platform/window/WindowTypes.h"
 
 namespace ferrolin {
@@ -19,17 +19,6 @@ std::string_view Trim(std::string_view s) {
         s.remove_suffix(1);
     }
     return s;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // Splits off the first word; `rest` is what follows the single blank after it.
@@ -59,11 +48,11 @@ bool ParseKey(std::string_view spec, ScriptBackend::Action* action) {
         const std::size_t plus = spec.find('+');
         if (plus == std::string_view::npos) break;
         const std::string_view modifier = spec.substr(0, plus);
-        if (EqualsNoCase(modifier, "Shift")) {
+        if (EqualsIgnoringAsciiCase(modifier, "Shift")) {
             action->shift = true;
-        } else if (EqualsNoCase(modifier, "Ctrl")) {
+        } else if (EqualsIgnoringAsciiCase(modifier, "Ctrl")) {
             action->ctrl = true;
-        } else if (EqualsNoCase(modifier, "Alt")) {
+        } else if (EqualsIgnoringAsciiCase(modifier, "Alt")) {
             action->alt = true;
         } else {
             return false;
@@ -77,7 +66,7 @@ bool ParseKey(std::string_view spec, ScriptBackend::Action* action) {
     static const Name kNames[] = {
         {"Enter", VK_RETURN}, {"F12", VK_F12}, {"Esc", VK_ESCAPE}, {"Tab", VK_TAB}, {"F4", VK_F4}};
     for (const Name& n : kNames) {
-        if (EqualsNoCase(spec, n.name)) {
+        if (EqualsIgnoringAsciiCase(spec, n.name)) {
             action->key = n.key;
             return true;
         }
