@@ -3,19 +3,15 @@
 // call, and the desktop's share of the run stays small.
 
 #include <gtest/gtest.h>
-#include <wx/filefn.h>
-#include <wx/filename.h>
 #include <wx/gauge.h>
-#include <wx/image.h>
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <tuple>
 
+#include "ScreenPixels.h"
 #include "gui/wx/WxBackend.h"
 #include "gui/wx/WxDialogWindow.h"
-#include "platform/text/Cp932.h"
 #include "platform/window/WindowBackend.h"
 #include "ui/progress/ProgressDlg.h"
 
@@ -42,19 +38,6 @@ double Seconds(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double>(d).count();
 }
 
-// The screen's pixels of a window, read from the X server by ImageMagick's import; an invalid
-// image when import is not installed.
-wxImage ScreenPixels(const wxRect& rect) {
-    const wxString file = wxFileName::CreateTempFileName("ferrolin-screen") + ".png";
-    const wxString command =
-        wxString::Format("import -window root -crop %dx%d+%d+%d +repage '%s' 2>/dev/null",
-                         rect.width, rect.height, rect.x, rect.y, file);
-    wxImage image;
-    if (std::system(command.utf8_str()) == 0) image.LoadFile(file, wxBITMAP_TYPE_PNG);
-    wxRemoveFile(file);
-    return image;
-}
-
 // The bars are really on the screen, not only in the widgets: half-way through a run, the overall
 // bar is filled on its left and empty on its right.
 TEST(ProgressDesktopTest, BarsReachTheScreenDuringTheBusyRun) {
@@ -70,8 +53,7 @@ TEST(ProgressDesktopTest, BarsReachTheScreenDuringTheBusyRun) {
     while (std::chrono::steady_clock::now() < until) dlg.Pulse();
 
     wxWindow* overall = backend.WindowOf(dlg)->ControlOf(1016);
-    wxImage::AddHandler(new wxPNGHandler);
-    const wxImage pixels = ScreenPixels(overall->GetScreenRect());
+    const wxImage pixels = test::ScreenPixels(overall->GetScreenRect());
     if (!pixels.IsOk()) GTEST_SKIP() << "ImageMagick's import is not installed";
     const int y = pixels.GetHeight() / 2;
     const auto colour = [&](int x) {

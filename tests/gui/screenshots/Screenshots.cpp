@@ -7,16 +7,15 @@
 
 #include <wx/dcmemory.h>
 #include <wx/evtloop.h>
-#include <wx/filefn.h>
 #include <wx/image.h>
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <thread>
 
 #include "ConditionsScene.h"
 #include "DesktopUser.h"
+#include "ScreenPixels.h"
 #include "gui/wx/DialogFont.h"
 #include "gui/wx/WxBackend.h"
 #include "gui/wx/WxDialogWindow.h"
@@ -41,20 +40,15 @@ void LetTheScreenSettle() {
     }
 }
 
-// The screen's pixels are read by ImageMagick's import from the X server (wx's screen device
-// context leaves out the pixels of child windows on X11); the title bar is drawn over them.
+// Xvfb runs no window manager: the title bar one would draw is painted over the screen's pixels.
 bool Capture(wxTopLevelWindow* window, const wxString& file) {
     LetTheScreenSettle();
     const wxRect rect = window->GetScreenRect();
-    const wxString grab = file + ".grab.png";
-    const wxString command = wxString::Format("import -window root -crop %dx%d+%d+%d +repage '%s'",
-                                              rect.width, rect.height, rect.x, rect.y, grab);
-    wxImage screen;
-    if (std::system(command.utf8_str()) != 0 || !screen.LoadFile(grab, wxBITMAP_TYPE_PNG)) {
-        std::fprintf(stderr, "could not read the screen: %s\n", command.utf8_str().data());
+    const wxImage screen = test::ScreenPixels(rect);
+    if (!screen.IsOk()) {
+        std::fprintf(stderr, "could not read the screen for %s\n", file.utf8_str().data());
         return false;
     }
-    wxRemoveFile(grab);
     wxBitmap shot(rect.width, rect.height + kTitleBar);
     {
         wxMemoryDC dc(shot);
