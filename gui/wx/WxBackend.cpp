@@ -43,11 +43,6 @@ void YieldForDisplay(std::unique_ptr<wxGUIEventLoop>& ownLoop) {
     ownLoop->YieldFor(wxEVT_CATEGORY_UI);
 }
 
-std::string ToUtf8(const wxString& text) {
-    const wxScopedCharBuffer utf8 = text.utf8_str();
-    return std::string(utf8.data(), utf8.length());
-}
-
 }  // namespace
 
 WxBackend::WxBackend() : m_previous(GetWindowBackend()) { SetWindowBackend(this); }

@@ -396,10 +396,11 @@ void WxDialogWindow::OnEditChar(wxKeyEvent& event) {
     // GTK removes a selection before the typed character arrives here; a refused keystroke
     // leaves the edit as it was before the key, as the framework's edit does.
     if (m_beforeKey.state == &state && edit->GetValue() != m_beforeKey.text) {
-        ShowEditText(*control, FromWxText(m_beforeKey.text).value_or(state.text), m_beforeKey.to);
+        const std::string before = FromWxText(m_beforeKey.text).value_or(state.text);
+        ShowEditText(*control, before, m_beforeKey.to);
         edit->SetSelection(m_beforeKey.from, m_beforeKey.to);
         m_typing = &state;
-        m_model->UserType(state.id, FromWxText(m_beforeKey.text).value_or(state.text));
+        m_model->UserType(state.id, before);
         m_typing = nullptr;
     }
 }

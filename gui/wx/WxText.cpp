@@ -8,10 +8,12 @@ namespace ferrolin {
 
 wxString ToWxText(const std::string& cp932) { return wxString::FromUTF8(Cp932ToUtf8Lossy(cp932)); }
 
-std::optional<std::string> FromWxText(const wxString& text) {
+std::string ToUtf8(const wxString& text) {
     const wxScopedCharBuffer utf8 = text.utf8_str();
-    return Utf8ToCp932(std::string_view(utf8.data(), utf8.length()));
+    return std::string(utf8.data(), utf8.length());
 }
+
+std::optional<std::string> FromWxText(const wxString& text) { return Utf8ToCp932(ToUtf8(text)); }
 
 // Counted through the display conversion itself, so an unconvertible byte counts as it is shown.
 long CharPositionOfByte(const std::string& cp932, int byteOffset) {

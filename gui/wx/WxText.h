@@ -11,6 +11,8 @@ namespace ferrolin {
 
 // For display: bytes that do not convert are shown as U+FFFD.
 wxString ToWxText(const std::string& cp932);
+// A wx text as UTF-8 bytes (paths the desktop hands back).
+std::string ToUtf8(const wxString& text);
 // What the user entered, as code page 932; nullopt when it holds a character that code page 932
 // has no code for.
 std::optional<std::string> FromWxText(const wxString& text);
