@@ -48,7 +48,7 @@ TEST(VirtualKeysTest, OnlyTabEnterAndEscBelongToTheDialogManager) {
 }
 
 TEST(DialogUnitsTest, MapsAsTheFrameworkDoes) {
-    // IPA P Gothic at 9 points on a 96 dpi screen measures 6 x 12 pixels; MS P Gothic 6 x 12 too.
+    // IPA P Gothic at 9 points on a 96 dpi screen measures 6 x 12 pixels.
     const DialogBaseUnits base = BaseUnitsFromAlphabet(311, 12);
     EXPECT_EQ(base.cx, 6);
     EXPECT_EQ(base.cy, 12);
