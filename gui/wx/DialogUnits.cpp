@@ -7,9 +7,9 @@ namespace ferrolin {
 int MulDiv(int a, int b, int c) {
     if (c == 0) return -1;
     const std::int64_t product = static_cast<std::int64_t>(a) * b;
-    const std::int64_t half = (c < 0 ? -c : c) / 2;
+    const std::int64_t divisor = c < 0 ? -std::int64_t{c} : c;
     const bool negative = (product < 0) != (c < 0);
-    const std::int64_t magnitude = ((product < 0 ? -product : product) + half) / (c < 0 ? -c : c);
+    const std::int64_t magnitude = ((product < 0 ? -product : product) + divisor / 2) / divisor;
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
