@@ -5,8 +5,8 @@
 #include "app/LinkApp.h"
 #include "app/ProgramFolder.h"
 #include "host/HostConnection.h"
-#include "platform/io/File.h"
 #include "platform/io/ProfileReader.h"
+#include "platform/paths/PathServices.h"
 #include "platform/text/Cp932.h"
 #include "platform/text/Decimal.h"
 #include "platform/window/WindowTypes.h"
@@ -19,14 +19,6 @@ constexpr const char* kDefinitionFile = "VantoroDef.ini";
 constexpr std::int32_t kAcceptedLevel = 2;
 constexpr std::size_t kLevelBufferSize = 16;
 constexpr UINT kTargetMessageType = MB_OK | MB_ICONEXCLAMATION;
-
-// An unreadable file counts as a missing one.
-bool IsReadableFile(const std::string& windowsPath) {
-    CFile file;
-    if (!file.Open(windowsPath, CFile::modeRead | CFile::shareDenyNone)) return false;
-    file.Close();
-    return true;
-}
 
 }  // namespace
 
@@ -43,7 +35,8 @@ BOOL CLinkApp::CheckTargetInstallation(BOOL showMessage) {
     path += kDefinitionFile;
 
     int code = -1;
-    if (IsReadableFile(path)) {
+    // An unreadable file counts as a missing one.
+    if (_access(path, kAccessRead) == 0) {
         const std::string level =
             GetPrivateProfileStringA("ProgramLevel", "MZ31", "1", kLevelBufferSize, path);
         if (!level.empty()) {
