@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "StoreFixture.h"
 #include "gui/headless/HeadlessBackend.h"
 #include "quorvel/engine/hostfile/StandInFileManager.h"
@@ -43,7 +41,8 @@ TEST(StandInConnection, InitiateAndExpSysLinkAnswerTheirSettings) {
 TEST(StandInConnection, InitiateFailsWithoutAReadableStore) {
     StoreFixture fixture;
     const auto folder = fixture.Folder().Path();
-    { std::ofstream(folder / "garbage.db") << "this is not a database at all, not even close"; }
+    ferrolin::test::WriteFileBytes(folder / "garbage.db",
+                                   "this is not a database at all, not even close");
     StoreFixture missingColumn;
     missingColumn.Exec("ALTER TABLE account DROP COLUMN nature_code;");
     for (const std::string& path :
