@@ -13,7 +13,6 @@ BOOL CLinkApp::ParseHostCommandLine(const std::string& commandLine) {
     // The text is handled whole, whatever its length. A comma is never a trail byte of code
     // page 932, so a byte search finds only real separators.
     const std::string_view text(commandLine);
-    if (text.empty()) return 0;
 
     const std::size_t first = text.find(',');
     if (first == std::string_view::npos) return 0;
