@@ -1,8 +1,10 @@
 #include "ReportFixture.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
-#include <sstream>
+#include <memory>
+#include <stdexcept>
 
 #include "platform/text/Cp932.h"
 #include "support/Bytes.h"
