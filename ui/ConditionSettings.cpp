@@ -34,9 +34,7 @@ std::string CConditionDlg::SettingsFilePath() const {
 
 BOOL CConditionDlg::LoadSettings(std::int16_t* startMonth, std::int16_t* endMonth,
                                  std::int16_t* choice, std::string* path) {
-    const std::string filePath = SettingsFilePath();
-    if (!GetFileStatus(filePath, nullptr)) return 0;
-    const auto text = ReadWholeFile(filePath);
+    const auto text = ReadWholeFile(SettingsFilePath());
     if (!text) return 0;
     const auto values = ReadSettingsRecord(*text, SettingsKey());
     if (!values) return 0;

@@ -3,21 +3,18 @@
 // system:  C: fixed, E: removable, N: remote, D: cdrom, R: ramdisk, \\server\share, and Z: as "/".
 // Q: (and every other letter) has no entry. The previous drive map comes back at the end.
 
-#include <stdlib.h>
-
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "platform/paths/WindowsPath.h"
+#include "support/TempFolder.h"
 
 namespace ferrolin {
 
 class TempDriveTree {
 public:
     TempDriveTree() : m_saved(DriveMap::Current()) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "ferrolin-drives-XXXXXX");
-        root = ::mkdtemp(pattern.data());
+        const std::filesystem::path& root = m_folder.Path();
         DriveMap map = DriveMap::Default();
         const struct {
             char letter;
@@ -36,30 +33,25 @@ public:
         map.shares["\\\\server\\share"] = (root / "share").string();
         DriveMap::SetCurrent(map);
     }
-    ~TempDriveTree() {
-        DriveMap::SetCurrent(m_saved);
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
-    }
+    ~TempDriveTree() { DriveMap::SetCurrent(m_saved); }
     TempDriveTree(const TempDriveTree&) = delete;
     TempDriveTree& operator=(const TempDriveTree&) = delete;
 
     // A path below the tree's root (UTF-8), e.g. Unix("c/a/b") for C:\a\b.
-    std::filesystem::path Unix(const std::string& below) const { return root / below; }
+    std::filesystem::path Unix(const std::string& below) const { return m_folder.Path() / below; }
     void MakeFolder(const std::string& below) const {
         std::filesystem::create_directories(Unix(below));
     }
     void MakeFile(const std::string& below, const std::string& bytes = "x") const {
-        std::ofstream(Unix(below), std::ios::binary) << bytes;
+        test::WriteFileBytes(Unix(below), bytes);
     }
     bool IsFolder(const std::string& below) const {
         return std::filesystem::is_directory(Unix(below));
     }
     bool Exists(const std::string& below) const { return std::filesystem::exists(Unix(below)); }
 
-    std::filesystem::path root;
-
 private:
+    test::TempFolder m_folder;
     DriveMap m_saved;
 };
 

@@ -2,20 +2,15 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 #include "path_services/FileSizeLimit.h"
 #include "path_services/TempDriveTree.h"
 #include "platform/paths/WholeFile.h"
+#include "support/TempFolder.h"
 
 namespace ferrolin {
 namespace {
-
-std::string ReadUnix(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::size_t EntriesIn(const std::filesystem::path& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
@@ -37,11 +32,11 @@ TEST_F(WholeFileTest, ReadsWholeFilesAndReportsMissingOnes) {
 
 TEST_F(WholeFileTest, ReplacesOrCreatesAndKeepsThePermissions) {
     ASSERT_TRUE(ReplaceFileAtomically("C:\\f.env", "first\n"));
-    EXPECT_EQ(ReadUnix(tree.Unix("c/f.env")), "first\n");
+    EXPECT_EQ(test::ReadFileBytes(tree.Unix("c/f.env")), "first\n");
 
     ::chmod(tree.Unix("c/f.env").c_str(), 0640);
     ASSERT_TRUE(ReplaceFileAtomically("C:\\f.env", "second\n"));
-    EXPECT_EQ(ReadUnix(tree.Unix("c/f.env")), "second\n");
+    EXPECT_EQ(test::ReadFileBytes(tree.Unix("c/f.env")), "second\n");
     struct stat info {};
     ASSERT_EQ(::stat(tree.Unix("c/f.env").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
@@ -59,7 +54,7 @@ TEST_F(WholeFileTest, AFailedWriteAtAnyByteLeavesTheOldFileAndNoTemporary) {
             replaced = ReplaceFileAtomically("C:\\f.env", replacement);
         }
         EXPECT_FALSE(replaced) << limit;
-        EXPECT_EQ(ReadUnix(tree.Unix("c/f.env")), old) << limit;
+        EXPECT_EQ(test::ReadFileBytes(tree.Unix("c/f.env")), old) << limit;
         EXPECT_EQ(EntriesIn(tree.Unix("c")), 1u) << limit;
     }
 }

@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "DialogFixture.h"
 #include "path_services/FileSizeLimit.h"
+#include "support/TempFolder.h"
 #include "ui/SettingsRecord.h"
 
 namespace ferrolin {
@@ -17,8 +16,7 @@ namespace {
 class ConditionSettingsTest : public DialogFixture {
 protected:
     std::string FileText() const {
-        std::ifstream in(tree.Unix("c/settings/FerrolinBasic.env"), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return test::ReadFileBytes(tree.Unix("c/settings/FerrolinBasic.env"));
     }
     void SetUser(const char* userId, std::int32_t no1, std::int32_t no2) {
         std::memset(dlg.m_userId, 0, sizeof dlg.m_userId);
@@ -35,8 +33,7 @@ TEST_F(ConditionSettingsTest, SavesOneLinePerUserAndDataSetTheLatestLast) {
     host.files.folders[1] = "C:\\host\\settings\\";  // neither folder exists yet
     ASSERT_TRUE(Save(4, 3, 1, "C:\\Data\\report.xml"));
     EXPECT_TRUE(tree.IsFolder("c/host/settings"));
-    std::ifstream in(tree.Unix("c/host/settings/FerrolinBasic.env"), std::ios::binary);
-    const std::string first{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string first = test::ReadFileBytes(tree.Unix("c/host/settings/FerrolinBasic.env"));
     EXPECT_EQ(first, "USER01/1/3:4/3/1/C:\\Data\\report.xml\n");
 
     host.files.folders[1] = "C:\\settings\\";
